@@ -1,0 +1,13 @@
+#pragma once
+#include "ProgramEnd.h"
+
+namespace cw {
+
+// Hides every window and leaves the event loop: no window gets a further event and no
+// close handler runs.
+class QtProgramEnd : public ProgramEnd {
+public:
+    void endNow() override;
+};
+
+} // namespace cw

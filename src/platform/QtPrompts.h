@@ -1,0 +1,15 @@
+#pragma once
+// Message and input boxes on QMessageBox and QInputDialog.
+#include "Prompts.h"
+
+namespace cw {
+
+class QtPrompts : public Prompts {
+public:
+    MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon,
+                      const QString& caption) override;
+    QString input(const QString& prompt, const QString& caption,
+                  const QString& defaultText) override;
+};
+
+} // namespace cw

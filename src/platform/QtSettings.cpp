@@ -1,0 +1,35 @@
+#include "QtSettings.h"
+
+#include "store/Failure.h"
+
+namespace cw {
+
+namespace {
+QString keyOf(const QString& key) { return QStringLiteral("general/") + key; }
+} // namespace
+
+QtSettings::QtSettings()
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             QStringLiteral("Cartwise"),
+                                             QStringLiteral("Cartwise"))) {}
+
+QtSettings::QtSettings(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+QString QtSettings::get(const QString& key, const QString& defaultValue) const {
+    const QVariant v = m_settings->value(keyOf(key));
+    return v.isValid() ? v.toString() : defaultValue;
+}
+
+void QtSettings::save(const QString& key, const QString& value) {
+    m_settings->setValue(keyOf(key), value);
+    flush();
+}
+
+void QtSettings::flush() {
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError)
+        throw Failure("Could not write the settings file " + m_settings->fileName().toStdString());
+}
+
+} // namespace cw

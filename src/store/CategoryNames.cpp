@@ -1,0 +1,46 @@
+#include "CategoryNames.h"
+
+#include "RecordFile.h"
+#include "Records.h"
+#include "Trap.h"
+
+#include <optional>
+
+namespace cw {
+
+namespace {
+const QString kPrefix = QStringLiteral("cCategory.blnFindRecord_Error: ");
+}
+
+void CategoryNames::load() {
+    m_loaded = true;
+    std::optional<RecordFile> file;
+    m_failed = !trap(
+        m_ctx, kPrefix,
+        [&] {
+            file.emplace(m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)),
+                         CategoryLayout::kLength);
+            file->scan(CategoryLayout::blank(), [&](qint64, char* rec) {
+                m_names.push_back(CategoryLayout::category.read(rec));
+                return RecordFile::Scan::Next;
+            });
+            file->close();
+        },
+        [&] {
+            if (file) file->closeQuietly();
+        });
+}
+
+QString CategoryNames::name(qint32 id) {
+    if (!m_loaded) load();
+    if (m_failed) return QString();
+    if (id < 1) {
+        if (m_badIdsReported.insert(id).second)
+            skip([&] { report(m_ctx, kPrefix, QStringLiteral("Bad record number")); });
+        return QString();
+    }
+    const auto index = static_cast<std::size_t>(id - 1);
+    return index < m_names.size() ? m_names[index] : QString();
+}
+
+} // namespace cw

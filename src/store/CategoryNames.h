@@ -1,0 +1,27 @@
+#pragma once
+// Category names for one pass over the shopping list: the category file is read once, on the
+// first lookup, instead of once per item. A failure is reported as a category lookup
+// reports it, once per pass and kind, and the name is then empty.
+#include "Context.h"
+
+#include <QString>
+#include <set>
+#include <vector>
+
+namespace cw {
+
+class CategoryNames {
+public:
+    explicit CategoryNames(Context& ctx) : m_ctx(ctx) {}
+    QString name(qint32 id);
+
+private:
+    void load();
+    Context& m_ctx;
+    bool m_loaded = false;
+    bool m_failed = false;
+    std::vector<QString> m_names;
+    std::set<qint32> m_badIdsReported;
+};
+
+} // namespace cw

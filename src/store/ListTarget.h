@@ -1,0 +1,25 @@
+#pragma once
+// A list that the store fills: entries of visible text and a hidden 32-bit item data, kept
+// in ascending order of their text without regard to case. An entry is placed after all
+// entries that compare equal to it, so equal texts keep the order in which they were added.
+#include <QString>
+#include <QtGlobal>
+
+namespace cw {
+
+class ListTarget {
+public:
+    virtual ~ListTarget() = default;
+    virtual void clear() = 0;
+    // Adds an entry in its sorted place and gives it the item data.
+    virtual void addEntry(const QString& text, qint32 itemData) = 0;
+    virtual int count() const = 0;
+    virtual QString text(int index) const = 0;
+    virtual qint32 itemData(int index) const = 0;
+    virtual void removeAt(int index) = 0;
+};
+
+// The comparison key of a list entry's text: letter case does not count.
+inline QString listSortKey(const QString& text) { return text.toCaseFolded(); }
+
+} // namespace cw

@@ -1,0 +1,175 @@
+#include "RecordFile.h"
+
+#include "Failure.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace cw {
+namespace {
+
+[[noreturn]] void fail(int err) { throw Failure(std::strerror(err)); }
+
+// All open record files, for closeAll().
+std::set<RecordFile*>& openFiles() {
+    static std::set<RecordFile*> files;
+    return files;
+}
+
+constexpr qint64 kChunkBytes = 1 << 20;
+
+} // namespace
+
+RecordFile::RecordFile(const QString& path, int recordLength)
+    : m_recordLength(recordLength), m_path(path) {
+    const QByteArray native = path.toLocal8Bit();
+    int fd;
+    do fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) fail(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        fail(EISDIR);
+    }
+    m_fd = fd;
+    openFiles().insert(this);
+}
+
+RecordFile::~RecordFile() { closeQuietly(); }
+
+void RecordFile::closeQuietly() {
+    if (m_fd < 0) return;
+    openFiles().erase(this);
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+qint64 RecordFile::length() const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) fail(errno);
+    return S_ISREG(st.st_mode) ? static_cast<qint64>(st.st_size) : 0;
+}
+
+qint64 RecordFile::recordCount(qint64 length, int recordLength) {
+    const qint64 q = length / recordLength, r = length % recordLength;
+    if (2 * r > recordLength || (2 * r == recordLength && (q % 2) == 1)) return q + 1;
+    return q;
+}
+
+qint64 RecordFile::recordCount() const { return recordCount(length(), m_recordLength); }
+
+void RecordFile::read(qint64 n, char* out, const char* blank) const {
+    if (n < 1) throw Failure("Bad record number");
+    const qint64 offset = (n - 1) * m_recordLength;
+    qint64 got = 0;
+    while (got < m_recordLength) {
+        const ssize_t r = ::pread(m_fd, out + got, m_recordLength - got, offset + got);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        if (r == 0) break;
+        got += r;
+    }
+    std::memcpy(out + got, blank + got, m_recordLength - got);
+}
+
+void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
+    const qint64 before = length();
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t w = ::pwrite(m_fd, data + done, size - done, offset + done);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            const int err = w < 0 ? errno : ENOSPC;
+            // An append that did not complete is cut back off: no torn record stays behind.
+            if (offset + size > before) {
+                struct stat st {};
+                if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > before)
+                    (void)::ftruncate(m_fd, before);
+            }
+            fail(err);
+        }
+        done += w;
+    }
+    m_written = true;
+}
+
+void RecordFile::write(qint64 n, const char* record) {
+    if (n < 1) throw Failure("Bad record number");
+    writeAt((n - 1) * m_recordLength, record, m_recordLength);
+}
+
+void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit) {
+    const qint64 count = recordCount();
+    const qint64 perChunk = std::max<qint64>(1, kChunkBytes / m_recordLength);
+    std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
+    for (qint64 first = 1; first <= count; first += perChunk) {
+        const qint64 n = std::min(perChunk, count - first + 1);
+        const qint64 offset = (first - 1) * m_recordLength;
+        const qint64 want = n * m_recordLength;
+        qint64 got = 0;
+        while (got < want) {
+            const ssize_t r = ::pread(m_fd, buf.data() + got, want - got, offset + got);
+            if (r < 0) {
+                if (errno == EINTR) continue;
+                fail(errno);
+            }
+            if (r == 0) break;
+            got += r;
+        }
+        // A trailing partial record reads its missing bytes as blanks.
+        for (qint64 k = got; k < want; ++k) buf[k] = blank[k % m_recordLength];
+        // Changed records are written back in runs, so unchanged ones cost no write.
+        qint64 runStart = -1;
+        auto flushRun = [&](qint64 end) {
+            if (runStart < 0) return;
+            writeAt(offset + runStart * m_recordLength, buf.data() + runStart * m_recordLength,
+                    (end - runStart) * m_recordLength);
+            runStart = -1;
+        };
+        for (qint64 i = 0; i < n; ++i) {
+            const Scan action = visit(first + i, buf.data() + i * m_recordLength);
+            if (action == Scan::WriteBack) {
+                if (runStart < 0) runStart = i;
+                continue;
+            }
+            flushRun(i);
+            if (action == Scan::Stop) return;
+        }
+        flushRun(n);
+    }
+}
+
+void RecordFile::close() {
+    if (m_fd < 0) return;
+    const int fd = m_fd;
+    m_fd = -1;
+    openFiles().erase(this);
+    int err = 0;
+    if (m_written && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+    if (err) fail(err);
+}
+
+void RecordFile::closeAll() {
+    const std::set<RecordFile*> files = openFiles();
+    for (RecordFile* f : files) f->closeQuietly();
+}
+
+void deleteFile(const QString& path) {
+    if (::unlink(path.toLocal8Bit().constData()) != 0) fail(errno);
+}
+
+bool fileExists(const QString& path) {
+    struct stat st {};
+    return ::stat(path.toLocal8Bit().constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+} // namespace cw

@@ -1,0 +1,53 @@
+#pragma once
+// A file of fixed-length records, numbered from 1. Opening creates a missing file. Every
+// write is checked to its last byte; an append that fails is cut back off, so no partial
+// record is left; a file that was written is flushed to the disk before close reports success.
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace cw {
+
+class RecordFile {
+public:
+    // Opens (creating when missing) for reading and writing; throws Failure on error.
+    RecordFile(const QString& path, int recordLength);
+    ~RecordFile(); // closes quietly if close() was not called
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    qint64 length() const;
+    // Number of records: length / record length, rounded to the nearest, a half to even.
+    qint64 recordCount() const;
+    static qint64 recordCount(qint64 length, int recordLength);
+
+    // Reads record n into `out` (record length bytes). Bytes beyond the end of the file are
+    // taken from `blank`, a record of the same length. Throws "Bad record number" for n < 1.
+    void read(qint64 n, char* out, const char* blank) const;
+    void write(qint64 n, const char* record);
+
+    // What a scan does after visiting a record.
+    enum class Scan { Next, WriteBack, Stop };
+    // Reads the records from 1 on in large chunks and calls visit(n, record) for each; visit
+    // may change the record and ask to have it written back, or stop the scan.
+    void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit);
+
+    void close(); // flushes written data to the disk; throws on failure
+    void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
+
+    // Closes every record file the program has open.
+    static void closeAll();
+
+private:
+    void writeAt(qint64 offset, const char* data, qint64 size);
+    int m_fd = -1;
+    int m_recordLength;
+    QString m_path;
+    bool m_written = false;
+};
+
+// Removes a file by path; throws Failure with the platform's description.
+void deleteFile(const QString& path);
+bool fileExists(const QString& path);
+
+} // namespace cw

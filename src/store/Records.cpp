@@ -1,0 +1,64 @@
+#include "Records.h"
+
+#include "CodePage.h"
+
+namespace cw {
+
+QString trimSpaces(const QString& text) {
+    int b = 0, e = text.size();
+    while (b < e && text[b] == ' ') ++b;
+    while (e > b && text[e - 1] == ' ') --e;
+    return (b == 0 && e == text.size()) ? text : text.mid(b, e - b);
+}
+
+QString TextField::read(const char* record) const {
+    int b = offset, e = offset + width;
+    while (b < e && record[b] == ' ') ++b;
+    while (e > b && record[e - 1] == ' ') --e;
+    return fromCp1252(record + b, e - b);
+}
+
+void TextField::write(char* record, const QString& value) const {
+    const QByteArray bytes = toCp1252(value);
+    const int n = std::min<int>(bytes.size(), width);
+    std::memcpy(record + offset, bytes.constData(), n);
+    std::memset(record + offset + n, ' ', width - n);
+}
+
+bool TextField::isBlank(const char* record) const {
+    for (int i = offset; i < offset + width; ++i)
+        if (record[i] != ' ') return false;
+    return true;
+}
+
+const char* CategoryLayout::blank() {
+    static const std::array<char, kLength> b = [] {
+        std::array<char, kLength> a;
+        a.fill(' ');
+        return a;
+    }();
+    return b.data();
+}
+
+const char* SourceItemLayout::blank() {
+    static const std::array<char, kLength> b = [] {
+        std::array<char, kLength> a;
+        a.fill(' ');
+        std::memset(a.data() + kCatIdOffset, 0, 4);
+        return a;
+    }();
+    return b.data();
+}
+
+qint32 SourceItemLayout::catId(const char* record) {
+    const auto* p = reinterpret_cast<const unsigned char*>(record + kCatIdOffset);
+    return static_cast<qint32>(static_cast<quint32>(p[0]) | static_cast<quint32>(p[1]) << 8 |
+                               static_cast<quint32>(p[2]) << 16 | static_cast<quint32>(p[3]) << 24);
+}
+
+void SourceItemLayout::setCatId(char* record, qint32 id) {
+    const auto v = static_cast<quint32>(id);
+    for (int i = 0; i < 4; ++i) record[kCatIdOffset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+} // namespace cw

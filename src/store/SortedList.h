@@ -1,0 +1,34 @@
+#pragma once
+// An in-memory sorted list, the hidden sort list of the shopping list. Entries added in a
+// row are sorted once when the list is next read, so filling it costs n log n, not n^2.
+#include "ListTarget.h"
+
+#include <vector>
+
+namespace cw {
+
+class SortedList : public ListTarget {
+public:
+    void clear() override;
+    void addEntry(const QString& text, qint32 itemData) override;
+    int count() const override { return static_cast<int>(m_entries.size()); }
+    QString text(int index) const override;
+    qint32 itemData(int index) const override;
+    void removeAt(int index) override;
+    // The index of the entry added last, or -1.
+    int newIndex() const;
+
+private:
+    struct Entry {
+        QString text;
+        QString key;
+        qint32 data;
+        quint64 serial;
+    };
+    void settle() const;
+    mutable std::vector<Entry> m_entries;
+    mutable std::size_t m_sorted = 0; // entries [0, m_sorted) are in order
+    quint64 m_serial = 0;
+};
+
+} // namespace cw

@@ -1,0 +1,96 @@
+#include "cCategory.h"
+
+#include "RecordFile.h"
+#include "Records.h"
+#include "Trap.h"
+
+#include <optional>
+
+namespace cw {
+namespace {
+
+using L = CategoryLayout;
+
+// Runs one store operation: opens the file, runs the body, closes the file. On a failure the
+// file is closed and the failure reported under the prefix.
+template <class Body>
+bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
+    std::optional<RecordFile> file;
+    return trap(
+        ctx, QString::fromLatin1(prefix),
+        [&] {
+            file.emplace(path, L::kLength);
+            body(*file);
+            file->close();
+        },
+        [&] {
+            if (file) file->closeQuietly();
+        });
+}
+
+} // namespace
+
+cCategory::cCategory(Context& ctx)
+    : strFileName(ctx.dataPath(QString::fromLatin1(kCategoryFileName))), m_ctx(ctx) {}
+
+bool cCategory::blnFindRecord(qint32 ID) {
+    return run(m_ctx, strFileName, "cCategory.blnFindRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        f.read(ID, rec, L::blank());
+        strCategory = L::category.read(rec);
+    });
+}
+
+bool cCategory::blnDeleteRecord(qint32 ID) {
+    return run(m_ctx, strFileName, "cCategory.blnDeleteRecord_Error: ",
+               [&](RecordFile& f) { f.write(ID, L::blank()); });
+}
+
+bool cCategory::blnRefreshList(ListTarget& lb) {
+    lb.clear();
+    return run(m_ctx, strFileName, "cCategory.blnRefreshList_Error: ", [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64 n, char* rec) {
+            if (!L::category.isBlank(rec)) lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
+            return RecordFile::Scan::Next;
+        });
+    });
+}
+
+qint32 cCategory::lngAddRecord() {
+    qint32 id = 0;
+    const bool ok = run(m_ctx, strFileName, "cCategory.lngAddRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        const qint64 count = f.recordCount();
+        if (count == 0) {
+            L::category.write(rec, trimSpaces(strCategory));
+            f.write(1, rec);
+            id = 1;
+            return;
+        }
+        qint64 slot = count + 1;
+        f.scan(L::blank(), [&](qint64 n, char* r) {
+            if (!L::category.isBlank(r)) return RecordFile::Scan::Next;
+            slot = n;
+            return RecordFile::Scan::Stop;
+        });
+        L::category.write(rec, strCategory);
+        f.write(slot, rec);
+        id = static_cast<qint32>(slot);
+    });
+    return ok ? id : 0;
+}
+
+bool cCategory::blnEditRecord(qint32 ID) {
+    return run(m_ctx, strFileName, "cCategory.blnEditRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        L::category.write(rec, trimSpaces(strCategory));
+        f.write(ID, rec);
+    });
+}
+
+QString GetCategoryName(Context& ctx, qint32 ID) {
+    cCategory cat(ctx);
+    return cat.blnFindRecord(ID) ? trimSpaces(cat.strCategory) : QString();
+}
+
+} // namespace cw

@@ -1,0 +1,212 @@
+#include "cSourceItem.h"
+
+#include "CategoryNames.h"
+#include "RecordFile.h"
+#include "Records.h"
+#include "Trap.h"
+
+#include <cstring>
+#include <optional>
+
+namespace cw {
+namespace {
+
+using L = SourceItemLayout;
+using Scan = RecordFile::Scan;
+
+// Opens the file, runs the body, closes the file; failures pass to the caller.
+template <class Body>
+void open(const QString& path, Body&& body) {
+    RecordFile file(path, L::kLength);
+    body(file);
+    file.close();
+}
+
+// The same with the operation's own trap: the file is closed and the failure reported.
+template <class Body>
+bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
+    std::optional<RecordFile> file;
+    return trap(
+        ctx, QString::fromLatin1(prefix),
+        [&] {
+            file.emplace(path, L::kLength);
+            body(*file);
+            file->close();
+        },
+        [&] {
+            if (file) file->closeQuietly();
+        });
+}
+
+} // namespace
+
+cSourceItem::cSourceItem(Context& ctx)
+    : strFileName(ctx.dataPath(QString::fromLatin1(kSourceItemFileName))), m_ctx(ctx) {}
+
+void cSourceItem::loadFrom(const char* rec) {
+    lngCatID = L::catId(rec);
+    strItem = L::item.read(rec);
+    strQuantity = formatWhole(L::quantity.read(rec));
+    strCost = formatFixed(L::cost.read(rec));
+    strSize = L::size.read(rec);
+    strIsle = L::isle.read(rec);
+    strSelectedYN = L::selectedYN.read(rec);
+    strSelectedQuantity = L::selectedQuantity.read(rec);
+    strFuture = L::future.read(rec);
+}
+
+bool cSourceItem::blnFindRecord(qint32 ID) {
+    open(strFileName, [&](RecordFile& f) {
+        char rec[L::kLength];
+        f.read(ID, rec, L::blank());
+        loadFrom(rec);
+    });
+    return true;
+}
+
+bool cSourceItem::blnDeleteRecord(qint32 ID) {
+    open(strFileName, [&](RecordFile& f) { f.write(ID, L::blank()); });
+    return true;
+}
+
+bool cSourceItem::blnRefreshList(ListTarget& lb, qint32 catID) {
+    lb.clear();
+    open(strFileName, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64 n, char* rec) {
+            if (!L::item.isBlank(rec) && (catID == 0 || L::catId(rec) == catID))
+                lb.addEntry(L::item.read(rec), static_cast<qint32>(n));
+            return Scan::Next;
+        });
+    });
+    return true;
+}
+
+bool cSourceItem::blnDeleteCategory(qint32 catID) {
+    open(strFileName, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64, char* rec) {
+            if (L::catId(rec) != catID) return Scan::Next;
+            std::memcpy(rec, L::blank(), L::kLength);
+            return Scan::WriteBack;
+        });
+    });
+    return true;
+}
+
+qint32 cSourceItem::lngAddRecord() {
+    qint32 id = 0;
+    const bool ok = run(m_ctx, strFileName, "cSourceItem.lngAddRecord_Error: ", [&](RecordFile& f) {
+        const qint64 count = f.recordCount();
+        if (trimSpaces(strSelectedYN).isEmpty()) strSelectedYN = QStringLiteral("N");
+        if (trimSpaces(strSelectedQuantity).isEmpty()) strSelectedQuantity = QString();
+        char rec[L::kLength];
+        L::setCatId(rec, lngCatID);
+        L::item.write(rec, trimSpaces(strItem));
+        L::quantity.write(rec, formatWhole(strQuantity));
+        L::cost.write(rec, formatFixed(strCost));
+        L::size.write(rec, trimSpaces(strSize));
+        L::isle.write(rec, trimSpaces(strIsle));
+        L::selectedYN.write(rec, trimSpaces(strSelectedYN));
+        L::selectedQuantity.write(rec, trimSpaces(strSelectedQuantity));
+        L::future.write(rec, trimSpaces(strFuture));
+        qint64 slot = count + 1;
+        if (count > 0) {
+            f.scan(L::blank(), [&](qint64 n, char* r) {
+                if (L::catId(r) != 0) return Scan::Next;
+                slot = n;
+                return Scan::Stop;
+            });
+        }
+        f.write(slot, rec);
+        id = static_cast<qint32>(slot);
+    });
+    return ok ? id : 0;
+}
+
+bool cSourceItem::blnEditRecord(qint32 ID) {
+    return run(m_ctx, strFileName, "cSourceItem.blnEditRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        f.read(ID, rec, L::blank());
+        L::setCatId(rec, lngCatID);
+        L::cost.write(rec, formatFixed(strCost));
+        L::quantity.write(rec, formatFixed(strQuantity));
+        L::item.write(rec, trimSpaces(strItem));
+        L::size.write(rec, trimSpaces(strSize));
+        L::isle.write(rec, trimSpaces(strIsle));
+        L::future.write(rec, trimSpaces(strFuture));
+        f.write(ID, rec);
+    });
+}
+
+bool cSourceItem::blnClearSelections() {
+    open(strFileName, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64, char* rec) {
+            if (rec[174] == 'N') return Scan::Next;
+            rec[174] = 'N';
+            return Scan::WriteBack;
+        });
+    });
+    return true;
+}
+
+bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
+    if (m_ctx.sortCaption) strSort = trimSpaces(m_ctx.sortCaption());
+    lb.clear();
+    return run(m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ", [&](RecordFile& f) {
+        const QString mode = trimSpaces(strSort).toUpper();
+        enum { None, ByItem, ByIsle, ByCategory } kind = None;
+        if (mode == QLatin1String("SORTED BY ITEM")) kind = ByItem;
+        else if (mode == QLatin1String("SORTED BY ISLE")) kind = ByIsle;
+        else if (mode == QLatin1String("SORTED BY CATEGORY")) kind = ByCategory;
+        CategoryNames names(m_ctx);
+        f.scan(L::blank(), [&](qint64 n, char* rec) {
+            if (kind == None || !L::isListed(rec)) return Scan::Next;
+            const QString item = L::item.read(rec);
+            QString key;
+            switch (kind) {
+            case ByItem: key = item; break;
+            case ByIsle: key = L::isle.read(rec) + '.' + item; break;
+            default: key = names.name(L::catId(rec)) + '.' + item; break;
+            }
+            lb.addEntry(key, static_cast<qint32>(n));
+            return Scan::Next;
+        });
+    });
+}
+
+bool cSourceItem::blnSelectRecord(qint32 ID, const QString& strQty) {
+    return run(m_ctx, strFileName, "cSourceItem.blnSelectRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        f.read(ID, rec, L::blank());
+        rec[174] = 'Y';
+        L::selectedQuantity.write(rec, trimSpaces(strQty));
+        f.write(ID, rec);
+    });
+}
+
+Money cSourceItem::Calculate() {
+    Money total;
+    open(strFileName, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64, char* rec) {
+            if (L::isListed(rec)) {
+                const double cost = leadingNumber(rec + L::cost.offset, L::cost.width);
+                const double qty =
+                    leadingNumber(rec + L::selectedQuantity.offset, L::selectedQuantity.width);
+                total += Money::fromDouble(cost * qty);
+            }
+            return Scan::Next;
+        });
+    });
+    return total;
+}
+
+bool cSourceItem::blnUnselectRecord(qint32 ID) {
+    return run(m_ctx, strFileName, "cSourceItem.blnUnSelectRecord_Error: ", [&](RecordFile& f) {
+        char rec[L::kLength];
+        f.read(ID, rec, L::blank());
+        rec[174] = 'N';
+        std::memcpy(rec + L::selectedQuantity.offset, rec + L::quantity.offset, 10);
+        f.write(ID, rec);
+    });
+}
+
+} // namespace cw
