@@ -33,6 +33,9 @@ public:
     QString dataDir;                     // the program's data directory, without trailing "/"
     QString appTitle = QStringLiteral("Cartwise");
 
+    // True while the item editor window exists.
+    bool blnItemFormLoaded = false;
+
     // The caption of the main window's sort label, which names the shopping list's order.
     std::function<QString()> sortCaption;
 

@@ -1,0 +1,44 @@
+#pragma once
+// A list box that keeps its entries in ascending order without regard to case, each entry
+// carrying a 32-bit item data. Setting the selected index from code runs the same click
+// handler (the indexClicked signal) as a user's click.
+#include "store/ListTarget.h"
+
+#include <QListWidget>
+
+namespace cw {
+
+class SortedListBox : public QListWidget, public ListTarget {
+    Q_OBJECT
+public:
+    explicit SortedListBox(QWidget* parent = nullptr);
+
+    // ListTarget
+    void clear() override;
+    void addEntry(const QString& text, qint32 itemData) override;
+    int count() const override { return QListWidget::count(); }
+    QString text(int index) const override;
+    qint32 itemData(int index) const override;
+    // Removes an entry; nothing is selected afterwards and no click handler runs.
+    void removeAt(int index) override;
+
+    // Position of the entry added last (-1 when none).
+    int newIndex() const { return m_newIndex; }
+    // Replaces an entry's text; the entry keeps its place.
+    void setText(int index, const QString& text);
+    // The selected index, -1 when nothing is selected.
+    int selectedIndex() const;
+    // Selects an entry (or nothing, with -1) and runs the click handler.
+    void setSelectedIndex(int index);
+
+signals:
+    void indexClicked();   // a click, or a selection made by code
+    void entryDoubleClicked();
+
+private:
+    void checkIndex(int index) const;
+    int m_newIndex = -1;
+    bool m_settingFromCode = false;
+};
+
+} // namespace cw
