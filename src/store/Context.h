@@ -30,7 +30,8 @@ public:
     Launcher* launcher = nullptr;
     LinePrinter* printer = nullptr;
 
-    QString dataDir;                     // the program's data directory, without trailing "/"
+    QString dataDir;      // the program's data directory, without trailing "/"
+    QString documentsDir; // the default export directory
     QString appTitle = QStringLiteral("Cartwise");
 
     // True while the item editor window exists.
