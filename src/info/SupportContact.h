@@ -1,0 +1,12 @@
+#pragma once
+// Who answers questions about Cartwise. The help topics and the technical support notice
+// both use these details.
+namespace cw::support {
+
+constexpr const char* kAuthor = "Pat Example";
+constexpr const char* kCompany = "Example Software Works";
+constexpr const char* kEmail = "support@example.com";
+constexpr const char* kTelephone = "(555) 555-0142";
+constexpr const char* kCallingHours = "7:00 PM to 9:00 PM Eastern Time, Monday through Friday";
+
+} // namespace cw::support
