@@ -1,0 +1,117 @@
+#include "CategoryPanel.h"
+
+#include "Dialogs.h"
+#include "Guard.h"
+#include "SortedListBox.h"
+#include "frmMain.h"
+#include "platform/Twips.h"
+#include "store/Records.h"
+#include "store/Trap.h"
+#include "store/cCategory.h"
+#include "store/cSourceItem.h"
+
+#include <QPushButton>
+
+namespace cw {
+
+CategoryPanel::CategoryPanel(Context& ctx, frmMain& main, QWidget* parent)
+    : QGroupBox(QStringLiteral("Categories"), parent), m_ctx(ctx), m_main(main) {
+    setObjectName(QStringLiteral("fraFrame0"));
+    lstCat = new SortedListBox(this);
+    lstCat->setObjectName(QStringLiteral("lstCat"));
+    lstCat->setGeometry(twipsRect(180, 300, 2475, 1440));
+    auto button = [this](const char* name, const char* caption, int top) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(twipsRect(2760, top, 975, 375));
+        return b;
+    };
+    cmdNewCat = button("cmdNewCat", "New Cat", 300);
+    cmdEditCat = button("cmdEditCat", "Edit Cat", 720);
+    cmdDeleteCat = button("cmdDeleteCat", "Delete Cat", 1140);
+
+    connect(cmdNewCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { CreateNewCategory(); }); });
+    connect(cmdEditCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { EditSelectedCategory(); }); });
+    connect(cmdDeleteCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { DeleteSelectedCategory(); }); });
+    connect(lstCat, &SortedListBox::indexClicked, this, [this] { guarded(m_ctx, [this] { lstCat_Click(); }); });
+}
+
+void CategoryPanel::CreateNewCategory() {
+    trap(m_ctx, QStringLiteral("frmMain.CreateNewCategory_Error: "), [&] {
+        const QString name =
+            InputBox(m_ctx, QStringLiteral("Enter new category name"), QStringLiteral("New Category"));
+        if (trimSpaces(name).isEmpty()) return;
+        cCategory cat(m_ctx);
+        cat.strCategory = name;
+        const qint32 id = cat.lngAddRecord();
+        if (id == 0) return;
+        lstCat->addEntry(cat.strCategory, id);
+        lstCat->setSelectedIndex(lstCat->newIndex());
+    });
+}
+
+void CategoryPanel::RefreshCategoryList() {
+    trap(m_ctx, QStringLiteral("frmMain.RefreshCategoryList_Error: "), [&] {
+        cCategory cat(m_ctx);
+        cat.blnRefreshList(*lstCat);
+        if (lstCat->count() > 0) lstCat->setSelectedIndex(0);
+    });
+}
+
+void CategoryPanel::EditSelectedCategory() {
+    trap(m_ctx, QStringLiteral("frmMain.EditSelectedCategory_Error: "), [&] {
+        const int index = lstCat->selectedIndex();
+        if (index < 0) return MsgBox(m_ctx, QStringLiteral("No category selected"));
+        const qint32 id = lstCat->itemData(index);
+        cCategory cat(m_ctx);
+        if (!cat.blnFindRecord(id))
+            return MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+        if (!AskYesNo(m_ctx,
+                      QStringLiteral("Edit category named ") + trimSpaces(cat.strCategory) +
+                          QStringLiteral(" ?"),
+                      QStringLiteral("Edit Category")))
+            return;
+        const QString name =
+            InputBox(m_ctx, QStringLiteral("Enter revised category name"), m_ctx.appTitle);
+        if (trimSpaces(name).isEmpty()) return;
+        cat.strCategory = trimSpaces(name);
+        if (cat.blnEditRecord(id)) lstCat->setText(index, trimSpaces(cat.strCategory));
+    });
+}
+
+void CategoryPanel::DeleteSelectedCategory() {
+    trap(m_ctx, QStringLiteral("frmMain.DeleteSelectedCategory_Error: "), [&] {
+        const int index = lstCat->selectedIndex();
+        if (index < 0) return MsgBox(m_ctx, QStringLiteral("No category selected"));
+        const qint32 id = lstCat->itemData(index);
+        cCategory cat(m_ctx);
+        if (!cat.blnFindRecord(id))
+            return MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+        if (!AskYesNo(m_ctx,
+                      QStringLiteral("Delete category named ") + trimSpaces(cat.strCategory) +
+                          QStringLiteral(" and all related source items ?"),
+                      QStringLiteral("Delete Category")))
+            return;
+        if (!cat.blnDeleteRecord(id)) return;
+        cSourceItem items(m_ctx);
+        items.blnDeleteCategory(id);
+        lstCat->removeAt(index);
+        m_main.lstAvailable()->clear();
+        if (lstCat->count() > 0) lstCat->setSelectedIndex(0);
+    });
+}
+
+void CategoryPanel::lstCat_Click() {
+    trap(m_ctx, QStringLiteral("lstCat.Click_Error: "), [&] {
+        if (m_ctx.blnItemFormLoaded) m_main.closeItemEditor();
+        SortedListBox* available = m_main.lstAvailable();
+        available->clear();
+        const int index = lstCat->selectedIndex();
+        if (index >= 0) {
+            cSourceItem items(m_ctx);
+            items.blnRefreshList(*available, lstCat->itemData(index));
+        }
+    });
+}
+
+} // namespace cw

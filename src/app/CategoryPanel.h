@@ -1,0 +1,34 @@
+#pragma once
+// The "Categories" frame: the category list and its New, Edit and Delete buttons.
+#include <QGroupBox>
+
+class QPushButton;
+
+namespace cw {
+
+class Context;
+class SortedListBox;
+class frmMain;
+
+class CategoryPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    CategoryPanel(Context& ctx, frmMain& main, QWidget* parent);
+
+    SortedListBox* lstCat;
+    QPushButton* cmdNewCat;
+    QPushButton* cmdEditCat;
+    QPushButton* cmdDeleteCat;
+
+    void CreateNewCategory();
+    void EditSelectedCategory();
+    void DeleteSelectedCategory();
+    void RefreshCategoryList();
+    void lstCat_Click();
+
+private:
+    Context& m_ctx;
+    frmMain& m_main;
+};
+
+} // namespace cw
