@@ -18,8 +18,7 @@ void CategoryNames::load() {
     m_failed = !trap(
         m_ctx, kPrefix,
         [&] {
-            file.emplace(m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)),
-                         CategoryLayout::kLength);
+            file.emplace(m_ctx.categoryFile(), CategoryLayout::kLength);
             file->scan(CategoryLayout::blank(), [&](qint64, char* rec) {
                 m_names.push_back(CategoryLayout::category.read(rec));
                 return RecordFile::Scan::Next;

@@ -1,6 +1,5 @@
 #include "CodePage.h"
 
-#include <QList>
 #include <array>
 
 namespace cw {
@@ -32,9 +31,19 @@ QString fromCp1252(const char* data, int size) {
 }
 
 QByteArray toCp1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) out.append(encodeChar(c));
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* p = out.data();
+    int n = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        // A character outside the basic plane counts once, whatever its two halves.
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        p[n++] = encodeChar(c);
+    }
+    out.truncate(n);
     return out;
 }
 

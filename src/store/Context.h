@@ -41,6 +41,9 @@ public:
     std::function<QString()> sortCaption;
 
     QString dataPath(const QString& fileName) const { return dataDir + '/' + fileName; }
+    // Full paths of the two record files (built once per data directory).
+    const QString& categoryFile() const;
+    const QString& sourceItemFile() const;
 
     // The shared error reporter objError: made at its first use, released by EndProgram.
     cError& objError();
@@ -49,6 +52,8 @@ public:
 
 private:
     std::unique_ptr<cError> m_error;
+    mutable QString m_pathsFor, m_categoryFile, m_sourceItemFile;
+    void updatePaths() const;
 };
 
 } // namespace cw

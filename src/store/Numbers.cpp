@@ -57,8 +57,39 @@ std::string collectLeading(int size, At at) {
     return out;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A short plain decimal ("-12.75") is converted directly: its digits and the power of ten are
+// both exact doubles, so one division gives the correctly rounded value, as strtod would.
+bool quickDecimal(const std::string& ascii, double& value) {
+    std::size_t i = 0;
+    const bool negative = !ascii.empty() && ascii[0] == '-';
+    if (!ascii.empty() && (ascii[0] == '-' || ascii[0] == '+')) ++i;
+    long long mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < ascii.size(); ++i) {
+        const char c = ascii[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return false; // an exponent: leave it to strtod
+        if (++digits > 15) return false;
+        mantissa = mantissa * 10 + (c - '0');
+        if (point) ++decimals;
+    }
+    value = static_cast<double>(mantissa) / kPow10[decimals];
+    if (negative) value = -value;
+    return true;
+}
+
 double toDouble(const std::string& ascii) {
     if (ascii.empty()) return 0.0;
+    double quick = 0.0;
+    if (quickDecimal(ascii, quick)) return quick;
     const double value = cStrtod(ascii);
     if (std::isinf(value)) throw Failure("Overflow");
     return value;
@@ -115,10 +146,13 @@ bool parseDecimal(const QString& text, Decimal& out) {
         if (expNegative) exponent = -exponent;
     }
     if (i != n) return false;
-    // The value must be a finite double, as everywhere else in the program.
-    std::string ascii = (out.negative ? "-" : "") + mantissa.substr(0, intDigits) + "." +
-                        mantissa.substr(intDigits) + "e" + std::to_string(exponent);
-    if (std::isinf(cStrtod(ascii))) return false;
+    // The value must be a finite double, as everywhere else in the program; only an exponent
+    // or a very long number can leave that range.
+    if (exponent != 0 || mantissa.size() > 300) {
+        std::string ascii = (out.negative ? "-" : "") + mantissa.substr(0, intDigits) + "." +
+                            mantissa.substr(intDigits) + "e" + std::to_string(exponent);
+        if (std::isinf(cStrtod(ascii))) return false;
+    }
     std::size_t lead = 0;
     while (lead < mantissa.size() && mantissa[lead] == '0') ++lead;
     out.digits = mantissa.substr(lead);
@@ -182,7 +216,28 @@ bool readsAsNumber(const QString& text) {
     return parseDecimal(text, d);
 }
 
+// Texts that already are in a format come back unchanged: stored fields are read this way
+// many thousand times in a row.
+bool isPlainWhole(const QString& t) {
+    int i = t.startsWith('-') ? 1 : 0;
+    if (i >= t.size() || t[i] < '1' || t[i] > '9') return false;
+    for (; i < t.size(); ++i)
+        if (!isDigit(t[i].unicode())) return false;
+    return t.size() < 16;
+}
+
+bool isPlainFixed(const QString& t) {
+    const int n = t.size();
+    int i = t.startsWith('-') ? 1 : 0;
+    if (n - i < 4 || n > 16 || t[n - 3] != '.') return false;
+    if (t[i] == '0' && n - i != 4) return false; // a leading zero only in "0.xx"
+    for (int k = i; k < n; ++k)
+        if (k != n - 3 && !isDigit(t[k].unicode())) return false;
+    return !(i == 1 && t == QLatin1String("-0.00"));
+}
+
 QString formatWhole(const QString& text) {
+    if (isPlainWhole(text)) return text;
     Decimal d;
     if (!parseDecimal(text, d)) return text;
     const QString s = roundDecimal(d, 0);
@@ -190,6 +245,7 @@ QString formatWhole(const QString& text) {
 }
 
 QString formatFixed(const QString& text) {
+    if (isPlainFixed(text)) return text;
     Decimal d;
     if (!parseDecimal(text, d)) return text;
     return roundDecimal(d, 2);
@@ -244,10 +300,22 @@ Money Money::operator+(Money other) const {
 QString Money::toFixed() const {
     const bool negative = m_units < 0;
     quint64 magnitude = negative ? 0 - static_cast<quint64>(m_units) : static_cast<quint64>(m_units);
-    quint64 cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-    QString out = QString::number(cents / 100) + '.' +
-                  QStringLiteral("%1").arg(cents % 100, 2, 10, QChar('0'));
-    return (negative && cents != 0) ? '-' + out : out;
+    const quint64 cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
+    char buf[32];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    quint64 v = cents;
+    *--p = static_cast<char>('0' + v % 10);
+    v /= 10;
+    *--p = static_cast<char>('0' + v % 10);
+    v /= 10;
+    *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v);
+    if (negative && cents != 0) *--p = '-';
+    return QString::fromLatin1(p, static_cast<int>(end - p));
 }
 
 } // namespace cw

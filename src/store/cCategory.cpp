@@ -31,7 +31,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
 } // namespace
 
 cCategory::cCategory(Context& ctx)
-    : strFileName(ctx.dataPath(QString::fromLatin1(kCategoryFileName))), m_ctx(ctx) {}
+    : strFileName(ctx.categoryFile()), m_ctx(ctx) {}
 
 bool cCategory::blnFindRecord(qint32 ID) {
     return run(m_ctx, strFileName, "cCategory.blnFindRecord_Error: ", [&](RecordFile& f) {

@@ -1,6 +1,7 @@
 #include "cError.h"
 
 #include "Context.h"
+#include "Records.h"
 #include "platform/Prompts.h"
 
 namespace cw {
@@ -19,5 +20,22 @@ cError& Context::objError() {
 }
 
 void Context::releaseObjError() { m_error.reset(); }
+
+void Context::updatePaths() const {
+    if (m_pathsFor == dataDir && !m_categoryFile.isEmpty()) return;
+    m_pathsFor = dataDir;
+    m_categoryFile = dataPath(QString::fromLatin1(kCategoryFileName));
+    m_sourceItemFile = dataPath(QString::fromLatin1(kSourceItemFileName));
+}
+
+const QString& Context::categoryFile() const {
+    updatePaths();
+    return m_categoryFile;
+}
+
+const QString& Context::sourceItemFile() const {
+    updatePaths();
+    return m_sourceItemFile;
+}
 
 } // namespace cw

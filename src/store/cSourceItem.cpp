@@ -41,7 +41,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
 } // namespace
 
 cSourceItem::cSourceItem(Context& ctx)
-    : strFileName(ctx.dataPath(QString::fromLatin1(kSourceItemFileName))), m_ctx(ctx) {}
+    : strFileName(ctx.sourceItemFile()), m_ctx(ctx) {}
 
 void cSourceItem::loadFrom(const char* rec) {
     lngCatID = L::catId(rec);

@@ -1,0 +1,148 @@
+// Start-up and the refill of the shopping list grid with 10,000 rows on the list out of
+// 100,000 items in 100 categories, offscreen, beside the bare file reads the refill must make.
+#include "app/ShoppingListPanel.h"
+#include "app/frmMain.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Prompts.h"
+#include "platform/Settings.h"
+#include "store/Context.h"
+#include "store/Records.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+using namespace cw;
+
+class QuietPrompts : public Prompts {
+public:
+    MsgAnswer message(const QString&, MsgButtons, MsgIcon, const QString&) override {
+        return MsgAnswer::No;
+    }
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+};
+class MapSettings : public Settings {
+public:
+    QString get(const QString&, const QString& d) const override { return d; }
+    void save(const QString&, const QString&) override {}
+    void flush() override {}
+};
+class NoEnd : public ProgramEnd {
+public:
+    void endNow() override {}
+};
+
+struct DataSet {
+    QTemporaryDir dir;
+    int items = 0;
+    explicit DataSet(int count) : items(count) {
+        QFile cat(dir.path() + "/ctwcat6.dat");
+        cat.open(QIODevice::WriteOnly);
+        for (int c = 1; c <= 100; ++c) {
+            char rec[CategoryLayout::kLength];
+            CategoryLayout::category.write(rec, QStringLiteral("Category %1").arg(c));
+            cat.write(rec, sizeof rec);
+        }
+        QFile src(dir.path() + "/ctwsrc6.dat");
+        src.open(QIODevice::WriteOnly);
+        using L = SourceItemLayout;
+        for (int i = 1; i <= count; ++i) {
+            char rec[L::kLength];
+            std::memcpy(rec, L::blank(), L::kLength);
+            L::item.write(rec, QStringLiteral("Item %1 %2").arg((i * 7919) % count).arg(i));
+            L::quantity.write(rec, QString::number(1 + i % 5));
+            L::cost.write(rec, QStringLiteral("%1.%2").arg(i % 20).arg(i % 100, 2, 10, QChar('0')));
+            L::size.write(rec, QStringLiteral("%1 oz").arg(i % 32));
+            L::setCatId(rec, 1 + i % 100);
+            L::isle.write(rec, QStringLiteral("%1").arg(i % 40, 2, 10, QChar('0')));
+            const bool listed = i % 10 == 0;
+            L::selectedYN.write(rec, listed ? "Y" : "N");
+            L::selectedQuantity.write(rec, QString::number(1 + i % 3));
+            src.write(rec, sizeof rec);
+        }
+    }
+};
+
+struct Program {
+    QuietPrompts prompts;
+    MapSettings settings;
+    NoEnd end;
+    Context ctx;
+    explicit Program(const DataSet& data) {
+        ctx.prompts = &prompts;
+        ctx.settings = &settings;
+        ctx.programEnd = &end;
+        ctx.dataDir = data.dir.path();
+    }
+};
+
+DataSet& data100k() {
+    static DataSet d(100000);
+    return d;
+}
+
+void StartUp(benchmark::State& state) {
+    Program p(data100k());
+    for (auto _ : state) {
+        frmMain w(p.ctx);
+        benchmark::DoNotOptimize(&w);
+    }
+}
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
+
+void GridRefill(benchmark::State& state) {
+    Program p(data100k());
+    frmMain w(p.ctx);
+    for (auto _ : state) {
+        w.shoppingList()->RefreshSortList();
+        w.shoppingList()->RefreshMainList();
+    }
+    state.counters["rows"] = w.shoppingList()->lstSort.count();
+}
+BENCHMARK(GridRefill)->Unit(benchmark::kMillisecond);
+
+// The reads a refill cannot avoid: for each of 10,000 rows, open the item file, read its
+// record, close; open the category file, read one record, close.
+void BareReads(benchmark::State& state) {
+    const QByteArray src = (data100k().dir.path() + "/ctwsrc6.dat").toLocal8Bit();
+    const QByteArray cat = (data100k().dir.path() + "/ctwcat6.dat").toLocal8Bit();
+    char buf[SourceItemLayout::kLength];
+    for (auto _ : state) {
+        for (int i = 10; i <= 100000; i += 10) {
+            int fd = ::open(src.constData(), O_RDWR);
+            benchmark::DoNotOptimize(::pread(fd, buf, sizeof buf, off_t(i - 1) * 235));
+            ::close(fd);
+            fd = ::open(cat.constData(), O_RDWR);
+            benchmark::DoNotOptimize(::pread(fd, buf, 50, off_t(i % 100) * 50));
+            ::close(fd);
+        }
+    }
+}
+BENCHMARK(BareReads)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    // --smoke: one quick pass, to show the benchmark still builds and runs.
+    std::vector<char*> args(argv, argv + argc);
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (std::string(*it) == "--smoke") {
+            *it = const_cast<char*>("--benchmark_min_time=0.001");
+        }
+    }
+    int n = static_cast<int>(args.size());
+    benchmark::Initialize(&n, args.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
