@@ -1,0 +1,27 @@
+#include "QtLauncher.h"
+
+#include "store/Failure.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace cw {
+
+bool QtLauncher::fileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+void QtLauncher::start(const QString& path) {
+    if (path.isEmpty()) throw Failure("No program to start");
+    QProcess process;
+    process.setProgram(path);
+    // The started program runs on by itself; nobody waits for it.
+    if (!process.startDetached()) {
+        const QString reason = process.errorString();
+        throw Failure((reason.isEmpty() ? QStringLiteral("Cannot start ") + path : reason)
+                          .toLocal8Bit()
+                          .toStdString());
+    }
+}
+
+} // namespace cw
