@@ -6,6 +6,8 @@
 #include "Guard.h"
 #include "ShoppingListPanel.h"
 #include "editor/frmItem.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "modmain.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
@@ -50,7 +52,8 @@ frmMain::~frmMain() {
 
 SortedListBox* frmMain::lstAvailable() const { return m_available->lstAvailable; }
 
-frmItem* frmMain::itemEditor() const { return m_item.data(); }
+// A closed editor is deleted later by Qt; until then it no longer counts as loaded.
+frmItem* frmMain::itemEditor() const { return m_ctx.blnItemFormLoaded ? m_item.data() : nullptr; }
 
 QAction* frmMain::addCommand(QMenu* menu, const char* name, const char* caption,
                              void (frmMain::*handler)()) {
@@ -139,7 +142,7 @@ void frmMain::mnuRefreshCL_Click() {
 void frmMain::RefreshMainList() { m_shopping->RefreshMainList(); }
 
 frmItem& frmMain::showItemEditor() {
-    if (!m_item) m_item = new frmItem(m_ctx, *this);
+    if (!itemEditor()) m_item = new frmItem(m_ctx, *this);
     m_item->show();
     m_item->raise();
     m_item->activateWindow();
@@ -147,14 +150,23 @@ frmItem& frmMain::showItemEditor() {
 }
 
 void frmMain::closeItemEditor() {
-    if (m_item) m_item->close();
+    if (frmItem* editor = itemEditor()) editor->close();
 }
 
 // Commands that open other windows or work on the data as a whole.
 void frmMain::mnuPrintCurrentShopList_Click() {}
 void frmMain::mnuExport_Click() {}
-void frmMain::mnuHelpMe_Click() {}
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuHelpMe_Click() {
+    trap(m_ctx, QStringLiteral("mnuHelpMe_Click_Error: "), [&] {
+        frmHelp help(m_ctx, this);
+        help.exec();
+    });
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(m_ctx, this);
+    about.exec();
+}
 void frmMain::mnuImportData_Click() {}
 void frmMain::mnuDeleteAllData_Click() {}
 void frmMain::mnuTechSupport_Click() {}

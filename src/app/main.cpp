@@ -1,7 +1,10 @@
 // Cartwise: plans and budgets shopping trips.
 #include "CartwiseApplication.h"
 #include "frmMain.h"
+#include "info/AppIcon.h"
 #include "platform/DataDirectory.h"
+#include "platform/LinuxRegistry.h"
+#include "platform/QtLauncher.h"
 #include "platform/QtProgramEnd.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSettings.h"
@@ -12,13 +15,18 @@ int main(int argc, char** argv) {
     cw::QtPrompts prompts;
     cw::QtSettings settings;
     cw::QtProgramEnd programEnd;
+    cw::LinuxRegistry registry;
+    cw::QtLauncher launcher;
     cw::Context ctx;
     ctx.prompts = &prompts;
     ctx.settings = &settings;
     ctx.programEnd = &programEnd;
+    ctx.registry = &registry;
+    ctx.launcher = &launcher;
     ctx.dataDir = cw::dataDirectory();
     ctx.documentsDir = cw::documentsDirectory();
     app.setContext(&ctx);
+    app.setWindowIcon(QIcon(cw::AppIcon(64)));
 
     cw::frmMain main(ctx);
     main.show();
