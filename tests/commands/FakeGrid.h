@@ -1,6 +1,6 @@
 #pragma once
 // A shopping list grid for the commands that read it: the header row as the main window
-// shows it, then the rows a test adds. A row can be made unreadable.
+// shows it, then the rows a test adds.
 #include "store/Failure.h"
 #include "store/GridSource.h"
 
@@ -23,7 +23,6 @@ public:
 
     int rowCount() const override { return static_cast<int>(rows.size()); }
     QString cellText(int row, int col) const override {
-        if (row == unreadableRow) throw Failure("Grid cell unreadable");
         if (row < 0 || row >= rowCount() || col < 0 || col >= rows[row].size())
             throw Failure("Subscript out of range");
         return rows[row][col];
@@ -32,7 +31,6 @@ public:
 
     std::vector<QStringList> rows;
     QString total = QStringLiteral("0.00");
-    int unreadableRow = -1;
 };
 
 } // namespace cw::test

@@ -196,16 +196,4 @@ TEST_F(Export, FullDiskKeepsTheRecordsWrittenBefore) {
     EXPECT_EQ(t.prompts.messages().back(), errorText("File too large"));
 }
 
-TEST_F(Export, UnreadableRowStopsTheExportAfterTheRowsBefore) {
-    grid.add("1", "Milk", "", "Dairy", "1", "2.49");
-    grid.add("2", "Bread", "", "Bakery", "1", "1.99");
-    grid.unreadableRow = 2;
-    t.prompts.answerInput(t.ctx.documentsDir);
-    run();
-
-    EXPECT_EQ(readFile(exportFile(t.ctx.documentsDir)).size(), 600);
-    ASSERT_EQ(t.prompts.messages().size(), 1u);
-    EXPECT_EQ(t.prompts.messages()[0], errorText("Grid cell unreadable"));
-}
-
 } // namespace
