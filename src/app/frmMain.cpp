@@ -3,7 +3,11 @@
 #include "AvailableItemsPanel.h"
 #include "CaptionLabel.h"
 #include "CategoryPanel.h"
+#include "DataCommands.h"
+#include "ExportCommand.h"
+#include "ImportCommand.h"
 #include "Guard.h"
+#include "ShoppingGrid.h"
 #include "ShoppingListPanel.h"
 #include "editor/frmItem.h"
 #include "info/frmAbout.h"
@@ -155,7 +159,7 @@ void frmMain::closeItemEditor() {
 
 // Commands that open other windows or work on the data as a whole.
 void frmMain::mnuPrintCurrentShopList_Click() {}
-void frmMain::mnuExport_Click() {}
+void frmMain::mnuExport_Click() { cw::mnuExport_Click(m_ctx, *m_shopping->Grid1); }
 void frmMain::mnuHelpMe_Click() {
     trap(m_ctx, QStringLiteral("mnuHelpMe_Click_Error: "), [&] {
         frmHelp help(m_ctx, this);
@@ -167,8 +171,8 @@ void frmMain::mnuAbout_Click() {
     frmAbout about(m_ctx, this);
     about.exec();
 }
-void frmMain::mnuImportData_Click() {}
-void frmMain::mnuDeleteAllData_Click() {}
-void frmMain::mnuTechSupport_Click() {}
+void frmMain::mnuImportData_Click() { cw::mnuImportData_Click(m_ctx); }
+void frmMain::mnuDeleteAllData_Click() { cw::mnuDeleteAllData_Click(m_ctx); }
+void frmMain::mnuTechSupport_Click() { cw::mnuTechSupport_Click(m_ctx); }
 
 } // namespace cw
