@@ -12,6 +12,7 @@
 #include "editor/frmItem.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
+#include "print/frmPrint.h"
 #include "modmain.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
@@ -158,7 +159,10 @@ void frmMain::closeItemEditor() {
 }
 
 // Commands that open other windows or work on the data as a whole.
-void frmMain::mnuPrintCurrentShopList_Click() {}
+void frmMain::mnuPrintCurrentShopList_Click() {
+    frmPrint dialog(m_ctx, *m_shopping->Grid1, this);
+    dialog.exec();
+}
 void frmMain::mnuExport_Click() { cw::mnuExport_Click(m_ctx, *m_shopping->Grid1); }
 void frmMain::mnuHelpMe_Click() {
     trap(m_ctx, QStringLiteral("mnuHelpMe_Click_Error: "), [&] {

@@ -4,6 +4,7 @@
 #include "info/AppIcon.h"
 #include "platform/DataDirectory.h"
 #include "platform/LinuxRegistry.h"
+#include "platform/QtLinePrinter.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtProgramEnd.h"
 #include "platform/QtPrompts.h"
@@ -17,12 +18,14 @@ int main(int argc, char** argv) {
     cw::QtProgramEnd programEnd;
     cw::LinuxRegistry registry;
     cw::QtLauncher launcher;
+    cw::QtLinePrinter printer;
     cw::Context ctx;
     ctx.prompts = &prompts;
     ctx.settings = &settings;
     ctx.programEnd = &programEnd;
     ctx.registry = &registry;
     ctx.launcher = &launcher;
+    ctx.printer = &printer;
     ctx.dataDir = cw::dataDirectory();
     ctx.documentsDir = cw::documentsDirectory();
     app.setContext(&ctx);

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QTimer>
+#include "RecordingPrinter.h"
 
 using namespace cw;
 using namespace cw::test;
@@ -76,9 +77,33 @@ TEST_F(MainWindowTest, ImportAndTechSupportFromTheHelpMenu) {
     EXPECT_EQ(t.end.calls, 0);
 }
 
-TEST_F(MainWindowTest, HelpAndAboutOpenModally) {
+TEST_F(MainWindowTest, HelpAboutAndPrintOpenModally) {
     start();
     EXPECT_EQ(openModal(w->findChild<QAction*>("mnuHelpMe")), " Cartwise Help Topics");
     EXPECT_EQ(openModal(w->findChild<QAction*>("mnuAbout")), "About Cartwise");
+    EXPECT_EQ(openModal(w->findChild<QAction*>("mnuPrintCurrentShopList")), " Print Defaults");
     EXPECT_TRUE(t.prompts.boxes.empty());
+}
+
+TEST_F(MainWindowTest, PrintingTakesTheListAsTheGridShowsIt) {
+    const qint32 dairy = addCategory("Dairy");
+    addItem({"Milk", "2", "1.29", "1 gal", "05", dairy});
+    cSourceItem(t.ctx).blnSelectRecord(1, "2");
+    RecordingPrinter printer;
+    t.ctx.printer = &printer;
+    start();
+    chooseRow("Milk");
+    clickKey(2); // the keypad rewrites the row in place: quantity 3
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->findChild<QPushButton*>("cmdOK")->click();
+    });
+    w->findChild<QAction*>("mnuPrintCurrentShopList")->trigger();
+    ASSERT_EQ(printer.pages.size(), 1u);
+    const QStringList& page = printer.pages[0];
+    EXPECT_EQ(page[4], QStringLiteral("          Cartwise"));
+    EXPECT_TRUE(page.contains("          05          Milk                            1 gal       "
+                              "Dairy                   3             3.87"));
+    EXPECT_EQ(page.back(), QStringLiteral("          Total Estimated Cost 3.87"));
+    EXPECT_EQ(t.settings.values["fontsize"], "8");
 }
