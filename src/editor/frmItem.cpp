@@ -106,6 +106,14 @@ frmItem::frmItem(Context& ctx, ItemEditorHost& host) : m_ctx(ctx), m_host(host) 
 }
 
 frmItem::~frmItem() {
+    // The fields outlive this part of the window while it is torn down: from here on their
+    // changes and their loss of focus must not reach the handlers.
+    for (EntryField* field : m_txtGen) {
+        field->keyPressed = nullptr;
+        field->focusLost = nullptr;
+        disconnect(field, nullptr, this, nullptr);
+    }
+    disconnect(lblID, nullptr, this, nullptr);
     // A window destroyed without being closed is gone all the same.
     if (!m_unloaded) m_ctx.blnItemFormLoaded = false;
 }

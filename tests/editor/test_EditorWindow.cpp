@@ -94,6 +94,16 @@ TEST_F(EditorTest, ClosingStoresTheOptionAndClearsTheFlag) {
     EXPECT_TRUE(t.prompts.boxes.empty());
 }
 
+TEST_F(EditorTest, DestroyingTheWindowRunsNoRuleOfItsFields) {
+    open();
+    field(4)->setText("xyz");
+    field(3)->setFocus();
+    QTest::keyClicks(field(3), "abc");
+    delete host.editor.data();
+    EXPECT_TRUE(t.prompts.boxes.empty());
+    EXPECT_FALSE(t.ctx.blnItemFormLoaded);
+}
+
 TEST_F(EditorTest, SettingsThatCannotBeWrittenAreReportedAndEndTheProgram) {
     struct ReadOnlySettings : MemorySettings {
         void save(const QString&, const QString&) override { throw Failure("Disk full"); }
