@@ -1,5 +1,6 @@
 #include "TextRules.h"
 
+#include "store/Numbers.h"
 #include "store/Records.h"
 
 #include <QChar>
@@ -36,6 +37,10 @@ QString ProperCase(const QString& text) {
 
 QString UpperCase(const QString& text) {
     return mapCodePoints(text, [](char32_t c, bool) -> char32_t { return QChar::toUpper(c); });
+}
+
+bool ReadsAsPlainNumber(const QString& text) {
+    return readsAsNumber(text) && !text.contains(QLatin1Char('e'), Qt::CaseInsensitive);
 }
 
 QString NormalOption(const QString& option) {

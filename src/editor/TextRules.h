@@ -1,6 +1,7 @@
 #pragma once
-// The text conversions of the item editor's text fields. Every character keeps its place:
-// each is mapped on its own, so a converted text is as long as the text it came from.
+// The entry rules of the item editor's fields: the text case conversions and what a numeric
+// field takes as a number. The conversions map every character on its own, so a converted text
+// is as long as the text it came from.
 #include <QString>
 
 namespace cw {
@@ -11,6 +12,11 @@ namespace cw {
 QString ProperCase(const QString& text);
 // Every letter uppercase.
 QString UpperCase(const QString& text);
+
+// Whether a numeric field's text is a number the field takes: optional sign, digits with at
+// most one ".", blanks around it. Exponents are not taken: "1e12" is short to type but its
+// two-decimal form does not fit the ten characters that a quantity or a cost has.
+bool ReadsAsPlainNumber(const QString& text);
 
 // The conversion named by an option ("Proper", "Upper", "None"), compared after trimming and
 // upper-casing; any other option leaves the text as it is.

@@ -376,7 +376,7 @@ void frmItem::txtGen_LostFocus(int Index) {
     if (Index == kQuantity && trimSpaces(field->text()).isEmpty()) setField(Index, "1");
     if (Index == kCost && trimSpaces(field->text()).isEmpty()) setField(Index, ".00");
     const QString tag = tagOf(field);
-    if (tag == QLatin1String("Numeric") && !readsAsNumber(field->text())) {
+    if (tag == QLatin1String("Numeric") && !ReadsAsPlainNumber(field->text())) {
         m_ctx.prompts->message(QStringLiteral("Only numbers and decimals are accepted"),
                                MsgButtons::Ok, MsgIcon::None, m_ctx.appTitle);
         setField(Index, QString());

@@ -52,6 +52,9 @@ TEST_F(EditorTest, ANonNumberIsRefusedEmptiedAndKeepsTheFocus) {
     EXPECT_EQ(QApplication::focusWidget(), field(4));
     QTest::keyClick(field(4), Qt::Key_Tab); // left empty now: the default applies
     EXPECT_EQ(field(4)->text(), "0.00");
+    typeAndLeave(field(3), "1e12"); // an exponent would not fit the field
+    EXPECT_EQ(t.prompts.messages().size(), 2u);
+    EXPECT_EQ(field(3)->text(), "");
 }
 
 TEST_F(EditorTest, ARefusalDoesNotSetOffTheRulesOfTheNextField) {

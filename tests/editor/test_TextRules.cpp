@@ -35,3 +35,10 @@ TEST(ConvertByOption, OptionIsComparedTrimmedInAnyCase) {
     for (const char* other : {"None", "", "propercase", "lower"})
         EXPECT_EQ(ConvertByOption("fresh BREAD", other), "fresh BREAD") << other;
 }
+
+TEST(ReadsAsPlainNumber, SignDigitsOnePointAndBlanksOnly) {
+    for (const char* yes : {"3", " 2.5 ", "-1", "+.5", "7.", "0012"})
+        EXPECT_TRUE(ReadsAsPlainNumber(yes)) << yes;
+    for (const char* no : {"", "  ", ".", "abc", "1.2.3", "1,000", "$5", "1e3", "2E-1", "3 4"})
+        EXPECT_FALSE(ReadsAsPlainNumber(no)) << no;
+}
