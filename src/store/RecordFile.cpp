@@ -25,8 +25,10 @@ constexpr qint64 kChunkBytes = 1 << 20;
 
 } // namespace
 
-RecordFile::RecordFile(const QString& path, int recordLength)
-    : m_recordLength(recordLength), m_path(path) {
+RecordFile::RecordFile(const QString& path, int recordLength, const char* blank)
+    : m_recordLength(recordLength),
+      m_blank(blank ? QByteArray(blank, recordLength) : QByteArray(recordLength, ' ')),
+      m_path(path) {
     const QByteArray native = path.toLocal8Bit();
     int fd;
     do fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -82,6 +84,24 @@ void RecordFile::read(qint64 n, char* out, const char* blank) const {
 
 void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     const qint64 before = length();
+    // A gap between the end and the record is filled with blank records first, chunk by
+    // chunk, so that the file never holds bytes that no record layout wrote.
+    if (offset > before) {
+        std::vector<char> fill;
+        for (qint64 at = before; at < offset;) {
+            const qint64 n = std::min(offset - at, kChunkBytes);
+            fill.resize(static_cast<std::size_t>(n));
+            for (qint64 k = 0; k < n; ++k)
+                fill[k] = m_blank[static_cast<int>((at + k) % m_recordLength)];
+            writeAll(at, fill.data(), n, before);
+            at += n;
+        }
+    }
+    writeAll(offset, data, size, before);
+    m_written = true;
+}
+
+void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {
     qint64 done = 0;
     while (done < size) {
         const ssize_t w = ::pwrite(m_fd, data + done, size - done, offset + done);
@@ -98,7 +118,6 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
         }
         done += w;
     }
-    m_written = true;
 }
 
 void RecordFile::write(qint64 n, const char* record) {
