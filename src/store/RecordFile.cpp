@@ -22,6 +22,7 @@ std::set<RecordFile*>& openFiles() {
 }
 
 constexpr qint64 kChunkBytes = 1 << 20;
+constexpr qint64 kJoinGapBytes = 4096;
 
 } // namespace
 
@@ -145,24 +146,28 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
         }
         // A trailing partial record reads its missing bytes as blanks.
         for (qint64 k = got; k < want; ++k) buf[k] = blank[k % m_recordLength];
-        // Changed records are written back in runs, so unchanged ones cost no write.
-        qint64 runStart = -1;
-        auto flushRun = [&](qint64 end) {
+        // Changed records are written back in runs. Runs less than a page apart are joined,
+        // the unchanged records between them written back as they were read: one write
+        // instead of many, and the pages between would be written to the disk anyway.
+        qint64 runStart = -1, runEnd = -1;
+        auto flushRun = [&] {
             if (runStart < 0) return;
             writeAt(offset + runStart * m_recordLength, buf.data() + runStart * m_recordLength,
-                    (end - runStart) * m_recordLength);
+                    (runEnd - runStart) * m_recordLength);
             runStart = -1;
         };
         for (qint64 i = 0; i < n; ++i) {
             const Scan action = visit(first + i, buf.data() + i * m_recordLength);
             if (action == Scan::WriteBack) {
+                if (runStart >= 0 && (i - runEnd) * m_recordLength > kJoinGapBytes) flushRun();
                 if (runStart < 0) runStart = i;
-                continue;
+                runEnd = i + 1;
+            } else if (action == Scan::Stop) {
+                flushRun();
+                return;
             }
-            flushRun(i);
-            if (action == Scan::Stop) return;
         }
-        flushRun(n);
+        flushRun();
     }
 }
 

@@ -170,6 +170,18 @@ TEST(Selection, ClearPutsNIntoEveryRecordAndKeepsQuantities) {
         expected += withFlag(r, 'N');
     EXPECT_EQ(readFile(t.srcFile()), expected);
     EXPECT_EQ(s.Calculate().units(), 0);
+
+    // Across the 1 MiB chunks the file is read in, every tenth record on the list.
+    file.clear();
+    expected.clear();
+    for (int i = 0; i < 9000; ++i) {
+        const QByteArray qty = QByteArray::number(i % 97);
+        file += itemRecord({"Gum", "1", "0.10", "", 1, "", i % 10 ? "N" : "Y", qty});
+        expected += itemRecord({"Gum", "1", "0.10", "", 1, "", "N", qty});
+    }
+    writeFile(t.srcFile(), file);
+    ASSERT_TRUE(s.blnClearSelections());
+    EXPECT_TRUE(readFile(t.srcFile()) == expected);
 }
 
 TEST(Calculate, EachProductIsRoundedToFourDecimalsBeforeItIsAdded) {

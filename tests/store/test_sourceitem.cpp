@@ -150,11 +150,20 @@ TEST(SourceItemStore, DeleteCategoryBlanksExactlyItsRecords) {
     TestContext t;
     const QByteArray keep1 = itemRecord({"Bread", "1", "2.49", "", 2, "12", "Y", "1"});
     const QByteArray keep2 = itemRecord({"Apples", "1", "0.50", "", 70, "5", "N", ""});
-    writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "", 7, "05", "Y", "2"}) + keep1 +
-                               itemRecord({"Cheese", "1", "4.00", "", 7, "", "N", ""}) + keep2);
+    const QByteArray gone = itemRecord({"Cheese", "1", "4.00", "", 7, "", "N", ""});
+    // Records of category 7 next to each other and far apart (more than a page of others
+    // between them), in both of the first two 1 MiB chunks of the file.
+    QByteArray file = itemRecord({"Milk", "2", "1.29", "", 7, "05", "Y", "2"}) + keep1 + gone;
+    QByteArray expected = kBlankItem + keep1 + kBlankItem;
+    for (int i = 0; i < 5000; ++i) {
+        const bool ofSeven = i % 40 == 39 || i == 4458 || i == 4459;
+        file += ofSeven ? gone : keep2;
+        expected += ofSeven ? kBlankItem : keep2;
+    }
+    writeFile(t.srcFile(), file);
     cSourceItem s(t.ctx);
     ASSERT_TRUE(s.blnDeleteCategory(7));
-    EXPECT_EQ(readFile(t.srcFile()), kBlankItem + keep1 + kBlankItem + keep2);
+    EXPECT_TRUE(readFile(t.srcFile()) == expected);
     EXPECT_EQ(s.Calculate().toFixed(), "2.49"); // Milk left the list with its category
     SortedList lb;
     s.blnRefreshList(lb, 7);
