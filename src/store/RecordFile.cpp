@@ -128,7 +128,8 @@ void RecordFile::write(qint64 n, const char* record) {
 
 void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit) {
     const qint64 count = recordCount();
-    const qint64 perChunk = std::max<qint64>(1, kChunkBytes / m_recordLength);
+    // The buffer holds a chunk, or the whole file when that is smaller.
+    const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
     std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
     for (qint64 first = 1; first <= count; first += perChunk) {
         const qint64 n = std::min(perChunk, count - first + 1);
