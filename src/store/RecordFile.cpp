@@ -93,7 +93,7 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
             const qint64 n = std::min(offset - at, kChunkBytes);
             fill.resize(static_cast<std::size_t>(n));
             for (qint64 k = 0; k < n; ++k)
-                fill[k] = m_blank[static_cast<int>((at + k) % m_recordLength)];
+                fill[k] = m_blank.constData()[(at + k) % m_recordLength];
             writeAll(at, fill.data(), n, before);
             at += n;
         }
