@@ -15,7 +15,7 @@ const QString kPrefix = QStringLiteral("cCategory.blnFindRecord_Error: ");
 void CategoryNames::load() {
     m_loaded = true;
     std::optional<RecordFile> file;
-    m_failed = !trap(
+    m_failed = m_reported = !trap(
         m_ctx, kPrefix,
         [&] {
             file.emplace(m_ctx.categoryFile(), CategoryLayout::kLength);
@@ -34,8 +34,10 @@ QString CategoryNames::name(qint32 id) {
     if (!m_loaded) load();
     if (m_failed) return QString();
     if (id < 1) {
-        if (m_badIdsReported.insert(id).second)
+        if (!m_reported) {
+            m_reported = true;
             skip([&] { report(m_ctx, kPrefix, QStringLiteral("Bad record number")); });
+        }
         return QString();
     }
     const auto index = static_cast<std::size_t>(id - 1);

@@ -1,11 +1,10 @@
 #pragma once
 // Category names for one pass over the shopping list: the category file is read once, on the
 // first lookup, instead of once per item. A failure is reported as a category lookup
-// reports it, once per pass and kind, and the name is then empty.
+// reports it, once per pass however many items meet it, and the name is then empty.
 #include "Context.h"
 
 #include <QString>
-#include <set>
 #include <vector>
 
 namespace cw {
@@ -20,8 +19,8 @@ private:
     Context& m_ctx;
     bool m_loaded = false;
     bool m_failed = false;
+    bool m_reported = false;
     std::vector<QString> m_names;
-    std::set<qint32> m_badIdsReported;
 };
 
 } // namespace cw

@@ -158,7 +158,11 @@ bool parseDecimal(const QString& text, Decimal& out) {
     out.digits = mantissa.substr(lead);
     out.point = intDigits - static_cast<long>(lead) + exponent;
     while (!out.digits.empty() && out.digits.back() == '0') out.digits.pop_back();
-    if (out.digits.empty()) out.negative = false;
+    // Zero has no place of its own: "0e999999" must not ask for a million zeros.
+    if (out.digits.empty()) {
+        out.negative = false;
+        out.point = 0;
+    }
     return true;
 }
 

@@ -22,11 +22,14 @@ std::set<RecordFile*>& openFiles() {
 }
 
 constexpr qint64 kChunkBytes = 1 << 20;
+constexpr qint64 kJoinGapBytes = 4096;
 
 } // namespace
 
-RecordFile::RecordFile(const QString& path, int recordLength)
-    : m_recordLength(recordLength), m_path(path) {
+RecordFile::RecordFile(const QString& path, int recordLength, const char* blank)
+    : m_recordLength(recordLength),
+      m_blank(blank ? QByteArray(blank, recordLength) : QByteArray(recordLength, ' ')),
+      m_path(path) {
     const QByteArray native = path.toLocal8Bit();
     int fd;
     do fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -82,6 +85,24 @@ void RecordFile::read(qint64 n, char* out, const char* blank) const {
 
 void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     const qint64 before = length();
+    // A gap between the end and the record is filled with blank records first, chunk by
+    // chunk, so that the file never holds bytes that no record layout wrote.
+    if (offset > before) {
+        std::vector<char> fill;
+        for (qint64 at = before; at < offset;) {
+            const qint64 n = std::min(offset - at, kChunkBytes);
+            fill.resize(static_cast<std::size_t>(n));
+            for (qint64 k = 0; k < n; ++k)
+                fill[k] = m_blank.constData()[(at + k) % m_recordLength];
+            writeAll(at, fill.data(), n, before);
+            at += n;
+        }
+    }
+    writeAll(offset, data, size, before);
+    m_written = true;
+}
+
+void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {
     qint64 done = 0;
     while (done < size) {
         const ssize_t w = ::pwrite(m_fd, data + done, size - done, offset + done);
@@ -98,7 +119,6 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
         }
         done += w;
     }
-    m_written = true;
 }
 
 void RecordFile::write(qint64 n, const char* record) {
@@ -108,7 +128,8 @@ void RecordFile::write(qint64 n, const char* record) {
 
 void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit) {
     const qint64 count = recordCount();
-    const qint64 perChunk = std::max<qint64>(1, kChunkBytes / m_recordLength);
+    // The buffer holds a chunk, or the whole file when that is smaller.
+    const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
     std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
     for (qint64 first = 1; first <= count; first += perChunk) {
         const qint64 n = std::min(perChunk, count - first + 1);
@@ -126,24 +147,28 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
         }
         // A trailing partial record reads its missing bytes as blanks.
         for (qint64 k = got; k < want; ++k) buf[k] = blank[k % m_recordLength];
-        // Changed records are written back in runs, so unchanged ones cost no write.
-        qint64 runStart = -1;
-        auto flushRun = [&](qint64 end) {
+        // Changed records are written back in runs. Runs less than a page apart are joined,
+        // the unchanged records between them written back as they were read: one write
+        // instead of many, and the pages between would be written to the disk anyway.
+        qint64 runStart = -1, runEnd = -1;
+        auto flushRun = [&] {
             if (runStart < 0) return;
             writeAt(offset + runStart * m_recordLength, buf.data() + runStart * m_recordLength,
-                    (end - runStart) * m_recordLength);
+                    (runEnd - runStart) * m_recordLength);
             runStart = -1;
         };
         for (qint64 i = 0; i < n; ++i) {
             const Scan action = visit(first + i, buf.data() + i * m_recordLength);
             if (action == Scan::WriteBack) {
+                if (runStart >= 0 && (i - runEnd) * m_recordLength > kJoinGapBytes) flushRun();
                 if (runStart < 0) runStart = i;
-                continue;
+                runEnd = i + 1;
+            } else if (action == Scan::Stop) {
+                flushRun();
+                return;
             }
-            flushRun(i);
-            if (action == Scan::Stop) return;
         }
-        flushRun(n);
+        flushRun();
     }
 }
 

@@ -2,6 +2,8 @@
 // A file of fixed-length records, numbered from 1. Opening creates a missing file. Every
 // write is checked to its last byte; an append that fails is cut back off, so no partial
 // record is left; a file that was written is flushed to the disk before close reports success.
+// A write past the end never leaves a hole: the bytes between the old end and the record
+// (the rest of a trailing partial record, skipped records) are written as blank records.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -11,7 +13,8 @@ namespace cw {
 class RecordFile {
 public:
     // Opens (creating when missing) for reading and writing; throws Failure on error.
-    RecordFile(const QString& path, int recordLength);
+    // `blank` is the file's blank record (record length bytes; spaces when not given).
+    RecordFile(const QString& path, int recordLength, const char* blank = nullptr);
     ~RecordFile(); // closes quietly if close() was not called
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
@@ -40,8 +43,10 @@ public:
 
 private:
     void writeAt(qint64 offset, const char* data, qint64 size);
+    void writeAll(qint64 offset, const char* data, qint64 size, qint64 before);
     int m_fd = -1;
     int m_recordLength;
+    QByteArray m_blank;
     QString m_path;
     bool m_written = false;
 };

@@ -19,7 +19,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
     return trap(
         ctx, QString::fromLatin1(prefix),
         [&] {
-            file.emplace(path, L::kLength);
+            file.emplace(path, L::kLength, L::blank());
             body(*file);
             file->close();
         },

@@ -17,7 +17,7 @@ using Scan = RecordFile::Scan;
 // Opens the file, runs the body, closes the file; failures pass to the caller.
 template <class Body>
 void open(const QString& path, Body&& body) {
-    RecordFile file(path, L::kLength);
+    RecordFile file(path, L::kLength, L::blank());
     body(file);
     file.close();
 }
@@ -29,7 +29,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
     return trap(
         ctx, QString::fromLatin1(prefix),
         [&] {
-            file.emplace(path, L::kLength);
+            file.emplace(path, L::kLength, L::blank());
             body(*file);
             file->close();
         },

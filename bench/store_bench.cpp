@@ -1,0 +1,344 @@
+// Times the store operations that walk the whole item file, side by side with two
+// references on the same rows: plainly reading the file into memory, and SQLite answering
+// the same question. Data sets of 1,000, 10,000 and 100,000 items in 100 categories, every
+// tenth item on the list. A summary of ratios and per-item costs follows the table.
+//   store_bench [--smoke] [Google Benchmark flags]
+// --smoke runs every benchmark once on the small data set (a quick check that all work).
+#include "DataSet.h"
+#include "SqliteReference.h"
+#include "platform/Prompts.h"
+#include "store/Context.h"
+#include "store/SortedList.h"
+#include "store/cSourceItem.h"
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <unistd.h>
+
+using namespace cw;
+using namespace cw::bench;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool g_smoke = false;
+bool g_failed = false;
+fs::path g_root;
+
+// A store failure in a benchmark is a broken run: it is printed and fails the program.
+class BenchPrompts : public Prompts {
+public:
+    MsgAnswer message(const QString& text, MsgButtons, MsgIcon, const QString&) override {
+        std::cerr << "store reported: " << text.toStdString() << '\n';
+        ++reports;
+        return MsgAnswer::Ok;
+    }
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+    int reports = 0;
+};
+
+// One data set on disk, in SQLite and in memory.
+struct Fixture {
+    explicit Fixture(int n) : items(n), dir(g_root / std::to_string(n)) {
+        fs::create_directories(dir);
+        const DataSet data = makeDataSet(n);
+        writeRecordFiles(data, dir.string());
+        srcPath = (dir / "ctwsrc6.dat").string();
+        original = readAll();
+        sql = std::make_unique<SqliteReference>((dir / "reference.db").string(), data);
+        ctx.prompts = &prompts;
+        ctx.dataDir = QString::fromStdString(dir.string());
+        buffer.resize(original.size());
+    }
+    std::string readAll() const {
+        std::string out(fs::file_size(srcPath), '\0');
+        const int fd = ::open(srcPath.c_str(), O_RDONLY);
+        const bool ok = fd >= 0 && ::read(fd, out.data(), out.size()) == ssize_t(out.size());
+        if (fd >= 0) ::close(fd);
+        if (!ok) throw std::runtime_error("cannot read " + srcPath);
+        return out;
+    }
+    // Puts the item file back as generated, on the disk before timing resumes.
+    void restore() const {
+        const int fd = ::open(srcPath.c_str(), O_WRONLY);
+        const bool ok =
+            fd >= 0 &&
+            ::pwrite(fd, original.data(), original.size(), 0) == ssize_t(original.size()) &&
+            ::fdatasync(fd) == 0;
+        if (fd >= 0) ::close(fd);
+        if (!ok) throw std::runtime_error("cannot restore " + srcPath);
+    }
+
+    int items;
+    fs::path dir;
+    std::string srcPath;
+    std::string original;
+    std::vector<char> buffer;
+    std::unique_ptr<SqliteReference> sql;
+    BenchPrompts prompts;
+    Context ctx;
+};
+
+Fixture& fixture(int n) {
+    static std::map<int, std::unique_ptr<Fixture>> all;
+    auto& f = all[n];
+    if (!f) f = std::make_unique<Fixture>(n);
+    return *f;
+}
+
+const char* const kModes[] = {"Sorted by Item", "Sorted by Isle", "Sorted by Category"};
+const char* const kModeNames[] = {"Item", "Isle", "Category"};
+constexpr qint32 kListedCategory = 50;
+
+void checkNoReports(benchmark::State& state, Fixture& f) {
+    if (f.prompts.reports == 0) return;
+    g_failed = true;
+    state.SkipWithError("the store reported a failure");
+}
+
+// Reading the list settles its order, as the grid does when it walks the list.
+void settle(const SortedList& lb) {
+    if (lb.count() > 0) benchmark::DoNotOptimize(lb.itemData(0));
+}
+
+void plainRead(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        const int fd = ::open(f.srcPath.c_str(), O_RDONLY);
+        std::size_t got = 0;
+        while (got < f.buffer.size()) {
+            const ssize_t r = ::read(fd, f.buffer.data() + got, f.buffer.size() - got);
+            if (r <= 0) break;
+            got += std::size_t(r);
+        }
+        ::close(fd);
+        benchmark::DoNotOptimize(f.buffer.data());
+        if (got != f.buffer.size()) state.SkipWithError("short read");
+    }
+}
+
+void storeSortList(benchmark::State& state, int n, int mode) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        SortedList lb;
+        QString strSort = QString::fromLatin1(kModes[mode]);
+        cSourceItem s(f.ctx);
+        benchmark::DoNotOptimize(s.blnRefreshSortList(lb, strSort));
+        settle(lb);
+    }
+    checkNoReports(state, f);
+}
+
+void sqliteSortList(benchmark::State& state, int n, int mode) {
+    Fixture& f = fixture(n);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.sql->sortList(SqliteReference::Order(mode)));
+}
+
+void storeCalculate(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        cSourceItem s(f.ctx);
+        benchmark::DoNotOptimize(s.Calculate());
+    }
+}
+
+void sqliteCalculate(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.sql->calculate());
+}
+
+void storeRefreshList(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        SortedList lb;
+        cSourceItem s(f.ctx);
+        benchmark::DoNotOptimize(s.blnRefreshList(lb, kListedCategory));
+        settle(lb);
+    }
+}
+
+void sqliteRefreshList(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.sql->refreshList(kListedCategory));
+}
+
+void storeClearSelections(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.restore();
+        state.ResumeTiming();
+        cSourceItem s(f.ctx);
+        benchmark::DoNotOptimize(s.blnClearSelections());
+    }
+    f.restore();
+}
+
+void sqliteClearSelections(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.sql->resetSelections();
+        state.ResumeTiming();
+        f.sql->clearSelections();
+    }
+    f.sql->resetSelections();
+}
+
+// Both sides must answer the same question before their times mean anything.
+bool answersAgree(int n) {
+    Fixture& f = fixture(n);
+    cSourceItem s(f.ctx);
+    const double store = double(s.Calculate().units()) / 10000.0;
+    const double sql = f.sql->calculate();
+    bool ok = std::abs(store - sql) < 0.005;
+    for (int mode = 0; mode < 3; ++mode) {
+        SortedList lb;
+        QString strSort = QString::fromLatin1(kModes[mode]);
+        s.blnRefreshSortList(lb, strSort);
+        // The same keys in the same order (SQLite may order equal keys either way).
+        std::map<int, QString> keyOf;
+        std::vector<QString> storeKeys, sqlKeys;
+        for (int i = 0; i < lb.count(); ++i) {
+            keyOf[lb.itemData(i)] = listSortKey(lb.text(i));
+            storeKeys.push_back(keyOf[lb.itemData(i)]);
+        }
+        for (int id : f.sql->sortList(SqliteReference::Order(mode)))
+            sqlKeys.push_back(keyOf[id]);
+        ok = ok && !storeKeys.empty() && storeKeys == sqlKeys;
+    }
+    SortedList lb;
+    s.blnRefreshList(lb, kListedCategory);
+    ok = ok && std::size_t(lb.count()) == f.sql->refreshList(kListedCategory).size();
+    ok = ok && std::size_t(lb.count()) > 0 && f.prompts.reports == 0;
+    if (!ok) std::cerr << "store and SQLite disagree on the data set of " << n << " items\n";
+    return ok;
+}
+
+// The console table, and afterwards a summary of the ratios the targets are about.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    SummaryReporter() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.run_type == Run::RT_Iteration)
+                m_micros[r.run_name.function_name] = r.GetAdjustedRealTime();
+    }
+
+    void printSummary(const std::vector<int>& sizes, std::ostream& out) const {
+        out << std::fixed << std::setprecision(2) << "\nRatios (real time)"
+            << (g_smoke ? ", one run each: no verdict\n" : "\n");
+        for (int n : sizes) {
+            out << "  " << n << " items:\n";
+            ratio(out, "Calculate / plain read", "Calculate/store", "ReadFile/plain", n, 3);
+            ratio(out, "RefreshList / plain read", "RefreshList/store", "ReadFile/plain", n, 3);
+            for (const char* mode : kModeNames) {
+                const std::string m = std::string("SortListBy") + mode;
+                ratio(out, m + " store / SQLite", m + "/store", m + "/sqlite", n, 1);
+            }
+            ratio(out, "Calculate store / SQLite", "Calculate/store", "Calculate/sqlite", n, 0);
+            ratio(out, "RefreshList store / SQLite", "RefreshList/store", "RefreshList/sqlite", n,
+                  0);
+            ratio(out, "ClearSelections store / SQLite", "ClearSelections/store",
+                  "ClearSelections/sqlite", n, 0);
+        }
+        if (sizes.size() < 2) return;
+        out << "\nCost per item (ns), " << sizes.front() << " -> " << sizes.back()
+            << " items, and its growth\n";
+        for (const auto& [name, micros] : m_micros) {
+            const auto slash = name.rfind('/');
+            if (std::stoi(name.substr(slash + 1)) != sizes.front()) continue;
+            const std::string base = name.substr(0, slash);
+            const auto last = m_micros.find(base + '/' + std::to_string(sizes.back()));
+            if (last == m_micros.end()) continue;
+            const double a = micros * 1000 / sizes.front(), b = last->second * 1000 / sizes.back();
+            out << "  " << std::left << std::setw(32) << base << std::right << std::setw(10) << a
+                << std::setw(10) << b << std::setw(8) << b / a << "x\n";
+        }
+    }
+
+private:
+    void ratio(std::ostream& out, const std::string& label, const std::string& a,
+               const std::string& b, int n, double target) const {
+        const auto x = m_micros.find(a + '/' + std::to_string(n));
+        const auto y = m_micros.find(b + '/' + std::to_string(n));
+        if (x == m_micros.end() || y == m_micros.end()) return;
+        const double r = x->second / y->second;
+        out << "    " << std::left << std::setw(34) << label << std::right << std::setw(8) << r;
+        if (target > 0 && !g_smoke)
+            out << "   target <= " << target << (r <= target ? "  met" : "  MISSED");
+        out << '\n';
+    }
+    std::map<std::string, double> m_micros; // benchmark name -> microseconds per iteration
+};
+
+void registerAll(const std::vector<int>& sizes) {
+    using Fn = std::function<void(benchmark::State&)>;
+    for (int n : sizes) {
+        std::vector<std::pair<std::string, Fn>> list = {
+            {"ReadFile/plain", [n](auto& s) { plainRead(s, n); }},
+            {"Calculate/store", [n](auto& s) { storeCalculate(s, n); }},
+            {"Calculate/sqlite", [n](auto& s) { sqliteCalculate(s, n); }},
+            {"RefreshList/store", [n](auto& s) { storeRefreshList(s, n); }},
+            {"RefreshList/sqlite", [n](auto& s) { sqliteRefreshList(s, n); }},
+        };
+        for (int mode = 0; mode < 3; ++mode) {
+            const std::string m = std::string("SortListBy") + kModeNames[mode];
+            list.push_back({m + "/store", [n, mode](auto& s) { storeSortList(s, n, mode); }});
+            list.push_back({m + "/sqlite", [n, mode](auto& s) { sqliteSortList(s, n, mode); }});
+        }
+        list.push_back({"ClearSelections/store", [n](auto& s) { storeClearSelections(s, n); }});
+        list.push_back({"ClearSelections/sqlite", [n](auto& s) { sqliteClearSelections(s, n); }});
+        for (auto& [name, fn] : list) {
+            auto* b = benchmark::RegisterBenchmark((name + '/' + std::to_string(n)).c_str(),
+                                                   [fn = fn](benchmark::State& s) { fn(s); });
+            b->Unit(benchmark::kMicrosecond)->UseRealTime();
+            if (g_smoke) b->Iterations(1);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0)
+            g_smoke = true;
+        else
+            args.push_back(argv[i]);
+    }
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 2;
+
+    g_root = fs::temp_directory_path() / ("cartwise-bench-" + std::to_string(::getpid()));
+    const std::vector<int> sizes =
+        g_smoke ? std::vector<int>{1000} : std::vector<int>{1000, 10000, 100000};
+    int status = 0;
+    try {
+        for (int n : sizes)
+            if (!answersAgree(n)) status = 1;
+        registerAll(sizes);
+        SummaryReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        reporter.printSummary(sizes, std::cout);
+    } catch (const std::exception& e) {
+        std::cerr << "store_bench: " << e.what() << '\n';
+        status = 1;
+    }
+    benchmark::Shutdown();
+    std::error_code ignored;
+    fs::remove_all(g_root, ignored);
+    return status != 0 || g_failed ? 1 : 0;
+}
