@@ -1,5 +1,6 @@
 // Start-up and the refill of the shopping list grid with 10,000 rows on the list out of
 // 100,000 items in 100 categories, offscreen, beside the bare file reads the refill must make.
+#include "DataSet.h"
 #include "app/ShoppingListPanel.h"
 #include "app/frmMain.h"
 #include "platform/ProgramEnd.h"
@@ -39,34 +40,11 @@ public:
     void endNow() override {}
 };
 
-struct DataSet {
+// 100,000 items in 100 categories, every tenth on the list.
+struct Files {
     QTemporaryDir dir;
-    int items = 0;
-    explicit DataSet(int count) : items(count) {
-        QFile cat(dir.path() + "/ctwcat6.dat");
-        cat.open(QIODevice::WriteOnly);
-        for (int c = 1; c <= 100; ++c) {
-            char rec[CategoryLayout::kLength];
-            CategoryLayout::category.write(rec, QStringLiteral("Category %1").arg(c));
-            cat.write(rec, sizeof rec);
-        }
-        QFile src(dir.path() + "/ctwsrc6.dat");
-        src.open(QIODevice::WriteOnly);
-        using L = SourceItemLayout;
-        for (int i = 1; i <= count; ++i) {
-            char rec[L::kLength];
-            std::memcpy(rec, L::blank(), L::kLength);
-            L::item.write(rec, QStringLiteral("Item %1 %2").arg((i * 7919) % count).arg(i));
-            L::quantity.write(rec, QString::number(1 + i % 5));
-            L::cost.write(rec, QStringLiteral("%1.%2").arg(i % 20).arg(i % 100, 2, 10, QChar('0')));
-            L::size.write(rec, QStringLiteral("%1 oz").arg(i % 32));
-            L::setCatId(rec, 1 + i % 100);
-            L::isle.write(rec, QStringLiteral("%1").arg(i % 40, 2, 10, QChar('0')));
-            const bool listed = i % 10 == 0;
-            L::selectedYN.write(rec, listed ? "Y" : "N");
-            L::selectedQuantity.write(rec, QString::number(1 + i % 3));
-            src.write(rec, sizeof rec);
-        }
+    explicit Files(int count) {
+        bench::writeRecordFiles(bench::makeDataSet(count), dir.path().toStdString());
     }
 };
 
@@ -75,7 +53,7 @@ struct Program {
     MapSettings settings;
     NoEnd end;
     Context ctx;
-    explicit Program(const DataSet& data) {
+    explicit Program(const Files& data) {
         ctx.prompts = &prompts;
         ctx.settings = &settings;
         ctx.programEnd = &end;
@@ -83,9 +61,9 @@ struct Program {
     }
 };
 
-DataSet& data100k() {
-    static DataSet d(100000);
-    return d;
+Files& data100k() {
+    static Files files(100000);
+    return files;
 }
 
 void StartUp(benchmark::State& state) {

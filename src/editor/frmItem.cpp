@@ -88,7 +88,7 @@ template <class F> void frmItem::untrapped(const char* name, F&& handler) noexce
 
 // A window of its own that belongs to the main window: it stays above it and goes with it.
 frmItem::frmItem(Context& ctx, ItemEditorHost& host)
-    : m_ctx(ctx), m_host(host) {
+    : QMainWindow(host.hostWindow(), Qt::Window), m_ctx(ctx), m_host(host) {
     setObjectName(QStringLiteral("frmItem"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Source Item"));

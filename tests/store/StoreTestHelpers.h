@@ -2,6 +2,7 @@
 // Small helpers shared by the store tests: list contents, the exact text of an error report
 // and a check that exactly that one report was shown.
 #include "FakePrompts.h"
+#include "TestContext.h"
 #include "store/ListTarget.h"
 
 #include <QString>
@@ -11,10 +12,6 @@
 #include <utility>
 #include <vector>
 
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace cw::test {
 
