@@ -65,18 +65,6 @@ TEST_F(MainWindowTest, DeleteAllDataRemovesBothFilesAndEnds) {
     EXPECT_EQ(t.prompts.boxes.back().caption, "DELETE ALL DATA");
 }
 
-TEST_F(MainWindowTest, ImportAndTechSupportFromTheHelpMenu) {
-    start();
-    t.prompts.answerNo();
-    w->findChild<QAction*>("mnuImportData")->trigger();
-    EXPECT_EQ(t.prompts.boxes.back().caption, "Import Data Now ?");
-    EXPECT_TRUE(t.prompts.boxes.back().text.contains(t.dir.path()));
-    w->findChild<QAction*>("mnuTechSupport")->trigger();
-    EXPECT_EQ(t.prompts.boxes.back().caption, "Tech Support");
-    EXPECT_EQ(t.prompts.boxes.back().icon, MsgIcon::Information);
-    EXPECT_EQ(t.end.calls, 0);
-}
-
 TEST_F(MainWindowTest, HelpAboutAndPrintOpenModally) {
     start();
     EXPECT_EQ(openModal(w->findChild<QAction*>("mnuHelpMe")), " Cartwise Help Topics");
