@@ -1,80 +1,62 @@
 #pragma once
-// A stand-in for the main window as the item editor sees it, and a fixture that opens the
-// editor the way the main window does.
+// The item editor opened over a stand-in for the main window, active and with the focus in the
+// description, so that key presses and focus changes reach it as they do for a user.
 #include "TestContext.h"
 #include "app/SortedListBox.h"
 #include "editor/ItemEditorHost.h"
 #include "editor/frmItem.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace cw::test {
 
-class FakeHost : public ItemEditorHost {
-public:
-    explicit FakeHost(Context& ctx) : m_ctx(ctx) {
-        main.setGeometry(200, 150, 800, 600);
-        // Like the main window: a click in the list while the editor is open hands it the
-        // category and the item.
-        QObject::connect(&list, &SortedListBox::indexClicked, [this] {
-            const int i = list.selectedIndex();
-            if (i < 0 || !m_ctx.blnItemFormLoaded || !editor) return;
-            editor->lblCatID->setCaption(QString::number(categoryId));
-            editor->lblID->setCaption(QString::number(list.itemData(i)));
-        });
-    }
+class EditorTest : public ::testing::Test, public ItemEditorHost {
+protected:
     QWidget* hostWindow() override { return &main; }
     SortedListBox& availableList() override { return list; }
     void RefreshMainList() override { ++refreshes; }
 
+    frmItem& open(const QString& id = QStringLiteral("0")) {
+        if (!editor) editor = new frmItem(t.ctx, *this);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+        editor->lblCatID->setCaption(QStringLiteral("7"));
+        editor->lblID->setCaption(id);
+        field(0)->setFocus();
+        return *editor;
+    }
+    QLineEdit* field(int i) { return editor->txtGen(i); }
+    // Types into a field and leaves it with Tab.
+    void typeAndLeave(int i, const QString& text) {
+        field(i)->setFocus();
+        QTest::keyClicks(field(i), text);
+        QTest::keyClick(field(i), Qt::Key_Tab);
+    }
+    QStringList texts() {
+        QStringList out;
+        for (int i = 0; i < frmItem::kFieldCount; ++i)
+            out << field(i)->text();
+        return out;
+    }
+    // The checked entries of the Options menu, "x" for checked: "x--" is Proper.
+    QString checkedOptions() {
+        QString out;
+        for (QAction* a :
+             {editor->mnuConvertProper, editor->mnuConvertUpper, editor->mnuConvertNone})
+            out += a->isChecked() ? 'x' : '-';
+        return out;
+    }
+
+    TestContext t;
     QWidget main;
     SortedListBox list{&main};
     int refreshes = 0;
-    qint32 categoryId = 7;
-    QPointer<frmItem> editor;
-
-private:
-    Context& m_ctx;
-};
-
-class EditorTest : public ::testing::Test {
-protected:
-    // Opens the editor on an item ("0": a new one) and puts the focus in the description.
-    frmItem& open(const QString& id = QStringLiteral("0")) {
-        if (!host.editor) host.editor = new frmItem(t.ctx, host);
-        frmItem& w = *host.editor;
-        w.show();
-        QApplication::setActiveWindow(&w);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        w.lblCatID->setCaption(QString::number(host.categoryId));
-        w.lblCategoryDesc->setCaption(QStringLiteral("Category: Dairy"));
-        w.lblID->setCaption(QString());
-        w.lblID->setCaption(id);
-        w.txtGen(0)->setFocus();
-        return w;
-    }
-    // Writes the source item file and lists its items the way the category panel does.
-    void seed(const std::vector<ItemBytes>& items) {
-        QByteArray bytes;
-        for (const ItemBytes& b : items)
-            bytes += itemRecord(b);
-        writeFile(t.srcFile(), bytes);
-        for (int i = 0; i < int(items.size()); ++i)
-            host.list.addEntry(QString::fromLatin1(items[i].item), i + 1);
-    }
-    static void deleteClosed() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void TearDown() override { delete host.editor.data(); }
-    QLineEdit* field(int i) { return host.editor->txtGen(i); }
-
-    TestContext t;
-    FakeHost host{t.ctx};
+    QPointer<frmItem> editor; // a child of main, gone with it
 };
 
 } // namespace cw::test

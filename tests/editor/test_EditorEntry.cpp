@@ -1,128 +1,116 @@
-// The entry rules, driven through key presses and focus changes.
+// The entry rules of the fields, driven through key presses and focus changes.
 #include "EditorFixture.h"
-
-#include <QAction>
-#include <QFocusEvent>
+#include "editor/TextRules.h"
 
 using namespace cw;
 using namespace cw::test;
 
-namespace {
-// Types into a field and leaves it with Tab.
-void typeAndLeave(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Tab);
-}
-} // namespace
-
 TEST_F(EditorTest, EnterMovesThroughTheFieldsToSaveWhichItPresses) {
     frmItem& w = open();
-    QTest::keyClicks(field(0), "bread");
+    QTest::keyClicks(field(0), "  fresh BREAD  ");
     for (int i = 1; i <= frmItem::kFieldCount; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(QApplication::focusWidget(), i < 5 ? static_cast<QWidget*>(field(i)) : w.cmdSave);
+        ASSERT_EQ(QApplication::focusWidget(), i < 5 ? static_cast<QWidget*>(field(i)) : w.cmdSave);
     }
-    EXPECT_EQ(field(0)->text(), "Bread"); // Enter itself typed nothing
-    EXPECT_EQ(field(3)->text(), "1.00");
+    // Leaving each field ran its rules.
+    EXPECT_EQ(texts(), QStringList({"Fresh Bread", "", "", "1.00", "0.00"}));
     QTest::keyClick(w.cmdSave, Qt::Key_Return);
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Record saved"});
 }
 
-TEST_F(EditorTest, NumericFieldsGetDefaultsAndTwoDecimals) {
+TEST_F(EditorTest, NumericFieldsTakeDefaultsAndTwoDecimalsAndRefuseTheRest) {
     open();
     const std::tuple<int, const char*, const char*> cases[] = {
-        {3, "", "1.00"},    {4, "", "0.00"},    {3, "3", "3.00"},
-        {4, "2.5", "2.50"}, {4, " 7 ", "7.00"}, {4, "1.005", "1.01"}};
-    for (const auto& [index, typed, shown] : cases) {
-        field(index)->clear();
-        typeAndLeave(field(index), typed);
-        EXPECT_EQ(field(index)->text(), shown) << typed;
+        {3, "3", "3.00"}, {4, "2.5", "2.50"}, {4, " 7 ", "7.00"}, {3, "1.005", "1.01"}};
+    for (const auto& [i, typed, shown] : cases) {
+        field(i)->clear();
+        typeAndLeave(i, typed);
+        EXPECT_EQ(field(i)->text(), shown) << typed;
     }
-    EXPECT_TRUE(t.prompts.boxes.empty());
-}
+    ASSERT_TRUE(t.prompts.boxes.empty());
 
-TEST_F(EditorTest, ANonNumberIsRefusedEmptiedAndKeepsTheFocus) {
-    open();
-    typeAndLeave(field(4), "abc");
+    typeAndLeave(4, "abc");
     ASSERT_EQ(t.prompts.boxes.size(), 1u);
     EXPECT_EQ(t.prompts.boxes[0].text, "Only numbers and decimals are accepted");
     EXPECT_EQ(t.prompts.boxes[0].caption, "Cartwise");
     EXPECT_EQ(field(4)->text(), "");
     EXPECT_EQ(QApplication::focusWidget(), field(4));
-    QTest::keyClick(field(4), Qt::Key_Tab); // left empty now: the default applies
+    QTest::keyClick(field(4), Qt::Key_Tab); // left blank now: the default applies
     EXPECT_EQ(field(4)->text(), "0.00");
-    typeAndLeave(field(3), "1e12"); // an exponent would not fit the field
-    EXPECT_EQ(t.prompts.messages().size(), 2u);
-    EXPECT_EQ(field(3)->text(), "");
 }
 
-TEST_F(EditorTest, ARefusalDoesNotSetOffTheRulesOfTheNextField) {
-    open();
+TEST_F(EditorTest, OnlyTheFieldBeingLeftRunsItsRules) {
+    main.show();
+    frmItem& w = open();
+    // The refused quantity takes the focus back from the bad cost: one box, not two. An
+    // exponent is refused: its two-decimal form would not fit the field.
     field(4)->setText("xyz");
-    typeAndLeave(field(3), "abc"); // the focus passes through field 4 and comes back
-    EXPECT_EQ(t.prompts.messages().size(), 1u);
+    typeAndLeave(3, "1e12");
+    EXPECT_EQ(t.prompts.boxes.size(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), field(3));
     EXPECT_EQ(field(4)->text(), "xyz");
-}
-
-TEST_F(EditorTest, OpeningAMenuSwitchingWindowsOrClosingRunsNoRule) {
-    host.main.show();
-    frmItem& w = open();
-    field(4)->setFocus();
-    QTest::keyClicks(field(4), "abc");
-    QFocusEvent menu(QEvent::FocusOut, Qt::PopupFocusReason); // as when the menu opens
-    QApplication::sendEvent(field(4), &menu);
-    QApplication::setActiveWindow(&host.main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&host.main));
+    // Opening the menu, switching to the main window, closing: no rule runs.
+    QTest::keyClicks(field(3), "abc");
+    QFocusEvent menu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(field(3), &menu);
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     w.close();
-    EXPECT_TRUE(t.prompts.boxes.empty());
+    EXPECT_EQ(t.prompts.boxes.size(), 1u);
 }
 
-TEST_F(EditorTest, TextFieldsAreTrimmedAndConvertedByTheChosenOption) {
+TEST_F(EditorTest, MenuCommandsConvertTheTextFieldsAtOnceAndLeaveTheNumbers) {
     frmItem& w = open();
-    const std::tuple<QAction*, int, const char*, const char*> cases[] = {
-        {w.mnuConvertProper, 0, "  fresh BREAD  ", "Fresh Bread"},
-        {w.mnuConvertUpper, 2, "aisle 7b", "AISLE 7B"},
-        {w.mnuConvertNone, 1, "  half GALLON ", "half GALLON"}};
-    for (const auto& [entry, index, typed, shown] : cases) {
-        entry->trigger();
-        field(index)->clear();
-        typeAndLeave(field(index), typed);
-        EXPECT_EQ(field(index)->text(), shown) << typed;
-    }
-}
-
-TEST_F(EditorTest, MenuCommandsConvertTheTextFieldsAtOnce) {
-    frmItem& w = open();
-    const QStringList typed = {"  milk JUG ", "1 gal", "aisle 3", "2", "1.5"};
+    const QStringList typed = {"  milk JUG ", "1 gal", "aisle 3", "2 ea", "1.5"};
     for (int i = 0; i < frmItem::kFieldCount; ++i)
         field(i)->setText(typed[i]);
     w.cmdSave->setEnabled(false);
-    auto texts = [&] {
-        QStringList out;
-        for (int i = 0; i < frmItem::kFieldCount; ++i)
-            out << field(i)->text();
-        return out;
-    };
-    auto checked = [&] {
-        QString out;
-        for (QAction* a : {w.mnuConvertProper, w.mnuConvertUpper, w.mnuConvertNone})
-            out += a->isChecked() ? 'x' : '-';
-        return out;
-    };
-    w.mnuConvertUpper->trigger();
-    EXPECT_EQ(texts(), QStringList({"  MILK JUG ", "1 GAL", "AISLE 3", "2", "1.5"}));
-    EXPECT_EQ(checked(), "-x-");
-    EXPECT_EQ(w.strConvertOption, "Upper");
+    const std::tuple<QAction*, const char*, QStringList> steps[] = {
+        {w.mnuConvertUpper, "-x-", {"  MILK JUG ", "1 GAL", "AISLE 3", "2 ea", "1.5"}},
+        {w.mnuConvertProper, "x--", {"  Milk Jug ", "1 Gal", "Aisle 3", "2 ea", "1.5"}},
+        {w.mnuConvertNone, "--x", {"  Milk Jug ", "1 Gal", "Aisle 3", "2 ea", "1.5"}}};
+    for (const auto& [entry, checked, shown] : steps) {
+        entry->trigger();
+        entry->trigger(); // the checked entry chosen again stays checked
+        EXPECT_EQ(texts(), shown) << checked;
+        EXPECT_EQ(checkedOptions(), checked);
+    }
     EXPECT_TRUE(w.cmdSave->isEnabled());
-    w.mnuConvertProper->trigger();
-    EXPECT_EQ(texts(), QStringList({"  Milk Jug ", "1 Gal", "Aisle 3", "2", "1.5"}));
-    EXPECT_EQ(checked(), "x--");
-    w.mnuConvertProper->trigger(); // choosing the checked entry again keeps it checked
-    EXPECT_EQ(checked(), "x--");
-    w.mnuConvertNone->trigger();
-    EXPECT_EQ(texts(), QStringList({"  Milk Jug ", "1 Gal", "Aisle 3", "2", "1.5"}));
-    EXPECT_EQ(checked(), "--x");
-    EXPECT_EQ(w.strConvertOption, "None");
+    typeAndLeave(1, " lOT"); // the chosen option applies from now on
+    EXPECT_EQ(field(1)->text(), "1 Gal lOT");
+}
+
+TEST_F(EditorTest, TextLeftIsTrimmedAndConvertedByTheSettingReadAtLoad) {
+    const std::tuple<const char*, const char*, int, const char*, const char*> cases[] = {
+        {" UPPER ", "-x-", 2, "aisle 7b", "AISLE 7B"},
+        {"None", "--x", 1, "  half GALLON ", "half GALLON"},
+        {"PROPER", "x--", 0, "  fresh BREAD  ", "Fresh Bread"},
+        {"bogus", "---", 0, "fresh BREAD", "fresh BREAD"},
+        {nullptr, "x--", 1, "1 GAL", "1 Gal"}}; // not set: "proper"
+    for (const auto& [value, checked, i, typed, shown] : cases) {
+        t.settings.values.erase("convert");
+        if (value) t.settings.values["convert"] = value;
+        open();
+        EXPECT_EQ(checkedOptions(), checked) << value;
+        typeAndLeave(i, typed);
+        EXPECT_EQ(field(i)->text(), shown) << value;
+        delete editor.data();
+    }
+}
+
+TEST(ProperCase, WordsStartOnlyAfterBlanksAndControlSeparators) {
+    const std::pair<QString, QString> cases[] = {
+        {"HALF-GALLON MILK", "Half-gallon Milk"},
+        {"o'brien's", "O'brien's"},
+        {"2lb bag", "2lb Bag"},
+        {"a.b/c  d ", "A.b/c  D "},
+        {"tab\tcr\rlf\nnul" + QString(QChar(0)) + "end",
+         "Tab\tCr\rLf\nNul" + QString(QChar(0)) + "End"},
+        // One character never becomes two: the text keeps the length the field allows.
+        {QString::fromUtf8("ÉCOLE STRAßE über\u00a0alles"),
+         QString::fromUtf8("École Straße Über\u00a0alles")},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(ProperCase(in), out) << in.toStdString();
+    EXPECT_EQ(UpperCase(QString::fromUtf8("straße ÿ")), QString::fromUtf8("STRAßE Ÿ"));
 }
