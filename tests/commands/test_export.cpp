@@ -1,13 +1,12 @@
 // Export of the shopping list to Cartwise.txt: the file byte for byte, the boxes shown, the
-// stored directory, and what stays behind when writing fails.
+// stored directory, and what a spreadsheet makes of the file.
 #include "app/ExportCommand.h"
 
-#include "FakeGrid.h"
-#include "FileSizeLimit.h"
 #include "TestContext.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 using namespace cw;
@@ -16,184 +15,125 @@ using namespace cw::test;
 namespace {
 
 const QString kKey = QStringLiteral("exportdirectory");
-const QByteArray kHeaderLine = "\"Isle\",\"Item\",\"Size\",\"Category\",\"Qty\",\"Total\"\r\n";
+const QByteArray kHeader = "\"Isle\",\"Item\",\"Size\",\"Category\",\"Qty\",\"Total\"\r\n";
 
-// A line padded with blanks to a whole record.
-QByteArray record(const QByteArray& line) {
-    return line + QByteArray(300 - line.size(), ' ');
-}
-
-QString errorText(const QString& description) {
-    return QStringLiteral("An error has occured: \r\nmnuExport_Click_Error: ") + description + '.';
-}
+// The shopping list grid: the header row as the main window shows it, then the rows added.
+struct Grid : GridSource {
+    std::vector<QStringList> rows{
+        {"ID ", " Isle ", "Item  ", "Size ", "Category ", "Qty ", "Total  "}};
+    int rowCount() const override { return static_cast<int>(rows.size()); }
+    QString cellText(int row, int col) const override { return rows.at(row).at(col); }
+    QString totalCaption() const override { return QString(); }
+};
 
 class Export : public ::testing::Test {
 protected:
-    Export() {
-        t.ctx.documentsDir = t.path("Documents");
-        QDir().mkpath(t.ctx.documentsDir);
+    Export() { t.ctx.documentsDir = t.dir.path(); }
+    // Milk, then a row with a quantity of 0 (an empty cell), quotes and Windows-1252 text.
+    void addTwoItems() {
+        grid.rows.push_back({"1", "05", "  Milk ", "1 gal", "Dairy", "2", "4.98"});
+        grid.rows.push_back({"2", "", QString::fromUtf8("12\" Café"), "\"Large\"",
+                             QString::fromUtf8("Drinks €, misc"), "", "0.00"});
     }
-    QString exportFile(const QString& dir) const { return dir + "/Cartwise.txt"; }
-    void run() { mnuExport_Click(t.ctx, grid); }
+    // Too long once its quotes are doubled: the two quote cells keep 44 quotes each.
+    void addLongRow() {
+        grid.rows.push_back({"3", QString(50, '"'), QString(50, '"'), QString(50, 'S'),
+                             QString(50, 'C'), "1", "1.00"});
+    }
+    // Answers the directory question with `dir` (and the overwrite question with `overwrite`)
+    // and returns what lies in dir/Cartwise.txt.
+    QByteArray run(const QString& dir, void (FakePrompts::*overwrite)() = nullptr) {
+        t.prompts.answerInput(dir);
+        if (overwrite) (t.prompts.*overwrite)();
+        mnuExport_Click(t.ctx, grid);
+        return readFile(dir + "/Cartwise.txt");
+    }
 
     TestContext t;
-    FakeGrid grid;
+    Grid grid;
 };
 
-TEST_F(Export, EmptyListIsTheHeaderRecordAlone) {
-    t.prompts.answerInput(t.ctx.documentsDir);
-    run();
-
-    const QByteArray bytes = readFile(exportFile(t.ctx.documentsDir));
-    ASSERT_EQ(bytes.size(), 300);
-    EXPECT_EQ(kHeaderLine.size(), 47);
-    EXPECT_EQ(bytes, kHeaderLine + QByteArray(253, ' '));
-
-    ASSERT_EQ(t.prompts.boxes.size(), 2u);
+TEST_F(Export, EveryGridRowBecomesOneRecordOverTheOldFile) {
+    // The empty list: the header record alone.
+    EXPECT_EQ(run(t.dir.path()), padded(kHeader, 300));
     const Box& input = t.prompts.boxes[0];
-    EXPECT_EQ(input.kind, Box::Input);
     EXPECT_EQ(input.text, "Enter directory where file will be located. File name will be "
                           "Cartwise.txt and format will be comma delimetered text which can be "
                           "imported into popular spreadsheets and databases.");
     EXPECT_EQ(input.caption, "Export Shopping List");
     EXPECT_EQ(input.defaultText, t.ctx.documentsDir); // nothing stored yet
-    const Box& done = t.prompts.boxes[1];
-    EXPECT_EQ(done.text, "Export Process has completed");
-    EXPECT_EQ(done.buttons, MsgButtons::Ok);
-    EXPECT_EQ(done.caption, "Cartwise");
-    EXPECT_EQ(t.settings.values[kKey], t.ctx.documentsDir);
-}
+    EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Export Process has completed"});
 
-TEST_F(Export, RowsBecomeRecordsInGridOrder) {
-    grid.add("05", "  Milk ", "1 gal", "Dairy", "2", "4.98");
-    // A quantity of 0 shows as an empty cell; text leaves in Windows-1252.
-    grid.add("", QString::fromUtf8("Café crème"), "", QString::fromUtf8("Drinks €"), "", "0.00");
+    // Two items in grid order, the first in bytes 300 to 599.
+    addTwoItems();
     t.settings.values[kKey] = "/stored/before";
-    // A directory typed with a trailing separator still names the same file.
-    const QString typed = t.ctx.documentsDir + '/';
-    t.prompts.answerInput(typed);
-    run();
-
-    EXPECT_EQ(t.prompts.boxes[0].defaultText, "/stored/before");
-    const QByteArray bytes = readFile(exportFile(t.ctx.documentsDir));
-    ASSERT_EQ(bytes.size(), 900);
-    EXPECT_EQ(bytes.left(300), record(kHeaderLine));
-    EXPECT_EQ(bytes.mid(300, 300),
-              record("\"05\",\"Milk\",\"1 gal\",\"Dairy\",\"2\",\"4.98\"\r\n"));
-    EXPECT_EQ(bytes.mid(600),
-              record("\"\",\"Caf\xE9 cr\xE8me\",\"\",\"Drinks \x80\",\"\",\"0.00\"\r\n"));
-    EXPECT_EQ(t.settings.values[kKey], typed);
-    EXPECT_EQ(t.prompts.messages().back(), "Export Process has completed");
-}
-
-TEST_F(Export, QuotesInsideCellsAreDoubled) {
-    grid.add("7", "12\" Pizza", "\"Large\"", "Frozen, misc", "1", "6.99");
-    t.prompts.answerInput(t.ctx.documentsDir);
-    run();
-
-    const QByteArray bytes = readFile(exportFile(t.ctx.documentsDir));
-    ASSERT_EQ(bytes.size(), 600);
     EXPECT_EQ(
-        bytes.mid(300),
-        record("\"7\",\"12\"\" Pizza\",\"\"\"Large\"\"\",\"Frozen, misc\",\"1\",\"6.99\"\r\n"));
-}
+        run(t.dir.path(), &FakePrompts::answerYes),
+        padded(kHeader, 300) +
+            padded("\"05\",\"Milk\",\"1 gal\",\"Dairy\",\"2\",\"4.98\"\r\n", 300) +
+            padded(
+                "\"\",\"12\"\" Caf\xE9\",\"\"\"Large\"\"\",\"Drinks \x80, misc\",\"\",\"0.00\"\r\n",
+                300));
+    EXPECT_EQ(t.prompts.boxes[2].defaultText, "/stored/before");
+    EXPECT_EQ(t.prompts.boxes[3].text, "File already exists. Do you want to overwrite it ?");
+    EXPECT_EQ(t.prompts.boxes[3].caption, "Overwrite Existing File");
 
-TEST(ExportLine, TooLongLinesAreShortenedWithoutBreakingTheFormat) {
-    // Doubling fifty quotes in two cells: the two longest cells lose whole quotes, in turn,
-    // until the line with its CR LF is exactly one record long.
-    const QString quotes(50, '"');
-    const QByteArray fitted =
-        exportLine({quotes, quotes, QString(50, 'S'), QString(50, 'C'), "3", "1.00"});
+    // The longest cell loses whole quotes, in turn, until the line with its CR LF is exactly
+    // one record long; nothing is left of the longer old file.
+    grid.rows.resize(1);
+    addLongRow();
     const QByteArray pairs(88, '"');
-    EXPECT_EQ(fitted, "\"" + pairs + "\",\"" + pairs + "\",\"" + QByteArray(50, 'S') + "\",\"" +
-                          QByteArray(50, 'C') + "\",\"3\",\"1.00\"\r\n");
-    EXPECT_EQ(fitted.size(), 300);
-
-    // One overlong cell is cut alone; the others stay whole.
-    const QByteArray cut = exportLine({"", QString(400, 'x'), "", "", "", ""});
-    EXPECT_EQ(cut, "\"\",\"" + QByteArray(281, 'x') + "\",\"\",\"\",\"\",\"\"\r\n");
-
-    // A quote at the end of a cut cell goes as a whole pair, never half of it.
-    const QByteArray pair =
-        exportLine({"", QString(139, 'a') + '"', QString(141, 'b'), "", "", ""});
-    EXPECT_EQ(pair, "\"\",\"" + QByteArray(139, 'a') + "\",\"" + QByteArray(141, 'b') +
-                        "\",\"\",\"\",\"\"\r\n");
-
-    // A line that fits is left alone, and the record pads it with blanks.
-    FakeGrid grid;
-    grid.add("", QString(50, 'x'), "", "", "", "");
-    const QByteArray padded = exportRecord(grid, 1);
-    EXPECT_EQ(padded, record("\"\",\"" + QByteArray(50, 'x') + "\",\"\",\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(run(t.dir.path(), &FakePrompts::answerYes),
+              padded(kHeader, 300) + "\"" + pairs + "\",\"" + pairs + "\",\"" +
+                  QByteArray(50, 'S') + "\",\"" + QByteArray(50, 'C') + "\",\"1\",\"1.00\"\r\n");
 }
 
-TEST_F(Export, CancelOrBlankAnswerWritesAndStoresNothing) {
-    t.settings.values[kKey] = t.ctx.documentsDir;
-    for (const QString& answer : {QString(), QStringLiteral("   ")}) {
-        t.prompts.clear();
-        t.prompts.answerInput(answer);
-        run();
-        ASSERT_EQ(t.prompts.boxes.size(), 1u); // the input box alone
-        EXPECT_EQ(t.prompts.boxes[0].defaultText, t.ctx.documentsDir);
-    }
-    EXPECT_FALSE(QFileInfo::exists(exportFile(t.ctx.documentsDir)));
-    EXPECT_EQ(t.settings.values[kKey], t.ctx.documentsDir);
-}
+TEST_F(Export, CancelBlankOrNoToOverwriteWriteNothing) {
+    writeFile(t.path("Cartwise.txt"), "last week's list");
+    t.settings.values[kKey] = "/stored/before";
+    EXPECT_EQ(run(QString()), QByteArray());
+    EXPECT_EQ(run("   "), QByteArray());
+    EXPECT_EQ(t.prompts.boxes.size(), 2u); // the input boxes alone
+    EXPECT_EQ(t.settings.values[kKey], "/stored/before");
 
-TEST_F(Export, NoToOverwriteKeepsTheOldFileButStoresTheDirectory) {
-    const QString dir = t.path("Elsewhere");
-    QDir().mkpath(dir);
-    writeFile(exportFile(dir), "last week's list");
-    t.settings.values[kKey] = t.ctx.documentsDir;
-    t.prompts.answerInput(dir);
-    t.prompts.answerNo();
-    run();
-
-    EXPECT_EQ(readFile(exportFile(dir)), "last week's list");
-    EXPECT_EQ(t.settings.values[kKey], dir);
-    ASSERT_EQ(t.prompts.boxes.size(), 2u);
-    const Box& question = t.prompts.boxes[1];
-    EXPECT_EQ(question.text, "File already exists. Do you want to overwrite it ?");
-    EXPECT_EQ(question.caption, "Overwrite Existing File");
-    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
-}
-
-TEST_F(Export, YesToOverwriteReplacesALongerOldFile) {
-    writeFile(exportFile(t.ctx.documentsDir), QByteArray(1000, 'x'));
-    t.prompts.answerInput(t.ctx.documentsDir);
-    t.prompts.answerYes();
-    run();
-
-    EXPECT_EQ(readFile(exportFile(t.ctx.documentsDir)), record(kHeaderLine));
-    EXPECT_EQ(t.prompts.messages().back(), "Export Process has completed");
+    // No to overwrite keeps the old file, yet the directory is stored.
+    EXPECT_EQ(run(t.dir.path(), &FakePrompts::answerNo), "last week's list");
+    EXPECT_EQ(t.settings.values[kKey], t.dir.path());
+    EXPECT_EQ(t.prompts.boxes.size(), 4u); // no message after the question
 }
 
 TEST_F(Export, MissingDirectoryIsReportedAndNothingIsWritten) {
     const QString dir = t.path("no such folder");
-    t.prompts.answerInput(dir);
-    run();
-
+    run(dir);
     EXPECT_FALSE(QFileInfo::exists(dir));
-    ASSERT_EQ(t.prompts.boxes.size(), 2u);
-    const Box& error = t.prompts.boxes[1];
-    EXPECT_EQ(error.text, errorText("No such file or directory"));
-    EXPECT_EQ(error.icon, MsgIcon::Information);
-    EXPECT_EQ(error.caption, QString());
+    EXPECT_EQ(t.prompts.messages(),
+              std::vector<QString>{"An error has occured: \r\nmnuExport_Click_Error: "
+                                   "No such file or directory."});
     EXPECT_EQ(t.settings.values[kKey], dir); // stored before the failure
 }
 
-TEST_F(Export, FullDiskKeepsTheRecordsWrittenBefore) {
-    grid.add("1", "Milk", "", "Dairy", "1", "2.49");
-    grid.add("2", "Bread", "", "Bakery", "1", "1.99");
-    grid.add("3", "Eggs", "", "Dairy", "1", "3.10");
-    t.prompts.answerInput(t.ctx.documentsDir);
-    {
-        FileSizeLimit limit(600);
-        run();
-    }
-    const QByteArray bytes = readFile(exportFile(t.ctx.documentsDir));
-    ASSERT_EQ(bytes.size(), 600); // no torn third record
-    EXPECT_EQ(bytes.mid(300), record("\"1\",\"Milk\",\"\",\"Dairy\",\"1\",\"2.49\"\r\n"));
-    EXPECT_EQ(t.prompts.messages().back(), errorText("File too large"));
+TEST_F(Export, SpreadsheetFindsEveryCellInItsPlace) {
+    const QString ssconvert = QStandardPaths::findExecutable("ssconvert");
+    if (ssconvert.isEmpty()) GTEST_SKIP() << "ssconvert (gnumeric) is not installed";
+    addTwoItems();
+    addLongRow();
+    run(t.dir.path());
+
+    const QString csv = t.path("read-back.csv");
+    QProcess p;
+    p.start(ssconvert, {"--import-encoding=CP1252", "-T", "Gnumeric_stf:stf_csv",
+                        t.path("Cartwise.txt"), csv});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    // The spreadsheet's own CSV: it quotes where it must, numeric text becomes a number (05
+    // shows as 5) and the blank padding of the records is gone.
+    const QString quotes(88, '"');
+    EXPECT_EQ(QString::fromUtf8(readFile(csv)),
+              QString::fromUtf8("Isle,Item,Size,Category,Qty,Total\n"
+                                "5,Milk,\"1 gal\",Dairy,2,4.98\n"
+                                ",\"12\"\" Café\",\"\"\"Large\"\"\",\"Drinks €, misc\",,0\n\"") +
+                  quotes + "\",\"" + quotes + "\"," + QString(50, 'S') + ',' + QString(50, 'C') +
+                  ",1,1\n");
 }
 
 } // namespace
