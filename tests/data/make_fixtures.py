@@ -23,10 +23,6 @@ def item(desc, qty="", cost="", size="", cat=0, isle="", yn="", selqty=""):
     return rec
 
 
-def category(name):
-    return field(name, 50)
-
-
 def write(name, data):
     with open(os.path.join(HERE, name), "wb") as f:
         f.write(data)
@@ -38,27 +34,6 @@ write("truncated_last_record.dat",
       item("Milk", "2", "1.29", "1 gal", 1, "05", "Y", "2") +
       item("Bread", "1", "2.49", "loaf", 2, "12", "Y", "1") +
       item("Eggs", "12", "0.25", "dozen", 1, "07", "Y", "12")[:150])
-
-# A category file of one and a half records: 1.5 rounds to the even 2.
-write("half_record_rounds_up.dat", category("Dairy") + category("Bakery")[:25])
-
-# Two and a half category records: 2.5 rounds to the even 2, the half record is not counted.
-write("half_record_rounds_to_even.dat",
-      category("Dairy") + category("Bakery") + category("Produce")[:25])
-
-# Three item records of zero bytes, as a crash of the disk might leave them.
-write("nul_filled.dat", bytes(3 * 235))
-
-# Fields that no store operation writes: numbers out of range, text in number fields, negative
-# and huge category IDs, a lower-case flag, bytes above 0x7F and zero bytes inside texts.
-write("bad_fields.dat",
-      item("Caviar", "1", "1e999", "tin", 1, "01", "Y", "1") +
-      item("Salt", "abc", "x.yy", "box", -1, "02", "Y", "--") +
-      item("Crème brûlée", "2", "3.50", "€ pack", 2147483647, "Œ9", "Y", "2") +
-      item("Tea", "1", "4.00", "", -2147483648, "", "y", "1") +
-      item(b"Nul\x00in\x00text", "1", "1.00", "", 1, "", "Y", b"3\x00") +
-      item("", "1", "9.99", "", 1, "", "Y", "1") +
-      item("  Spaced  ", "1.5", "  2  ", "", 1, "", "Y", " 4 "))
 
 # Twenty records of noise, with the selected flag forced to "Y" in every other record.
 rng = random.Random(20240607)
