@@ -37,7 +37,8 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, frmMain& main, QWidget* p
     cmdCatToList = button("cmdCatToList", "All To List", 3840, 720);
 
     auto on = [this](QPushButton* b, void (AvailableItemsPanel::*proc)()) {
-        connect(b, &QPushButton::clicked, this, [this, proc] { guarded(m_ctx, [&] { (this->*proc)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, proc] { guarded(m_ctx, [&] { (this->*proc)(); }); });
     };
     on(cmdNewItem, &AvailableItemsPanel::CreateNewItem);
     on(cmdEditItem, &AvailableItemsPanel::EditSelectedItem);
@@ -55,7 +56,8 @@ void AvailableItemsPanel::openEditor(const QString& itemId) {
     const int cat = lstCat->selectedIndex();
     frmItem& editor = m_main.showItemEditor();
     editor.lblCatID->setCaption(QString::number(lstCat->itemData(cat)));
-    editor.lblCategoryDesc->setCaption(QStringLiteral("Category: ") + trimSpaces(lstCat->text(cat)));
+    editor.lblCategoryDesc->setCaption(QStringLiteral("Category: ") +
+                                       trimSpaces(lstCat->text(cat)));
     editor.lblID->setCaption(QString());
     editor.lblID->setCaption(itemId);
     editor.txtGen(0)->setFocus();
@@ -120,7 +122,8 @@ void AvailableItemsPanel::AddAllItemsToList() {
         for (int i = 0; i < lstAvailable->count(); ++i) {
             const qint32 id = lstAvailable->itemData(i);
             item.blnFindRecord(id);
-            if (item.strSelectedYN != QLatin1String("Y")) item.blnSelectRecord(id, item.strQuantity);
+            if (item.strSelectedYN != QLatin1String("Y"))
+                item.blnSelectRecord(id, item.strQuantity);
         }
         m_main.shoppingList()->RefreshSortList();
         m_main.shoppingList()->RefreshMainList();

@@ -26,8 +26,10 @@ bool CartwiseApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        if (m_ctx) endWithError(*m_ctx, QString::fromLocal8Bit(e.what()));
-        else std::fprintf(stderr, "Cartwise: %s\n", e.what());
+        if (m_ctx)
+            endWithError(*m_ctx, QString::fromLocal8Bit(e.what()));
+        else
+            std::fprintf(stderr, "Cartwise: %s\n", e.what());
     } catch (...) {
         if (m_ctx) endWithError(*m_ctx, QStringLiteral("Unknown error"));
     }

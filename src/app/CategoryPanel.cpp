@@ -30,16 +30,20 @@ CategoryPanel::CategoryPanel(Context& ctx, frmMain& main, QWidget* parent)
     cmdEditCat = button("cmdEditCat", "Edit Cat", 720);
     cmdDeleteCat = button("cmdDeleteCat", "Delete Cat", 1140);
 
-    connect(cmdNewCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { CreateNewCategory(); }); });
-    connect(cmdEditCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { EditSelectedCategory(); }); });
-    connect(cmdDeleteCat, &QPushButton::clicked, this, [this] { guarded(m_ctx, [this] { DeleteSelectedCategory(); }); });
-    connect(lstCat, &SortedListBox::indexClicked, this, [this] { guarded(m_ctx, [this] { lstCat_Click(); }); });
+    connect(cmdNewCat, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, [this] { CreateNewCategory(); }); });
+    connect(cmdEditCat, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, [this] { EditSelectedCategory(); }); });
+    connect(cmdDeleteCat, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, [this] { DeleteSelectedCategory(); }); });
+    connect(lstCat, &SortedListBox::indexClicked, this,
+            [this] { guarded(m_ctx, [this] { lstCat_Click(); }); });
 }
 
 void CategoryPanel::CreateNewCategory() {
     trap(m_ctx, QStringLiteral("frmMain.CreateNewCategory_Error: "), [&] {
-        const QString name =
-            InputBox(m_ctx, QStringLiteral("Enter new category name"), QStringLiteral("New Category"));
+        const QString name = InputBox(m_ctx, QStringLiteral("Enter new category name"),
+                                      QStringLiteral("New Category"));
         if (trimSpaces(name).isEmpty()) return;
         cCategory cat(m_ctx);
         cat.strCategory = name;

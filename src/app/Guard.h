@@ -12,8 +12,7 @@ namespace cw {
 // Shows the failure and ends the program (files closed, no unload steps).
 void endWithError(Context& ctx, const QString& description) noexcept;
 
-template <class F>
-void guarded(Context& ctx, F&& handler) noexcept {
+template <class F> void guarded(Context& ctx, F&& handler) noexcept {
     try {
         handler();
     } catch (const std::exception& e) {

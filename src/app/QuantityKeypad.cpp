@@ -51,8 +51,8 @@ void QuantityKeypad::cmdNum_Click(int Index) {
             if (trimSpaces(qty).isEmpty()) return;
             if (!readsAsNumber(qty)) return;
             if (leadingNumber(qty) > 32768)
-                return MsgBox(m_ctx,
-                              QStringLiteral("Quantities above 32768 not supported in this function"));
+                return MsgBox(
+                    m_ctx, QStringLiteral("Quantities above 32768 not supported in this function"));
         }
         cSourceItem item(m_ctx);
         item.blnFindRecord(id);

@@ -11,7 +11,9 @@ int GridModel::rowCount(const QModelIndex& parent) const {
     return (parent.isValid() || batching) ? 0 : static_cast<int>(rows.size()) - 1;
 }
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols; }
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row() + 1);
@@ -85,13 +87,16 @@ QString ShoppingGrid::cellText(int row, int col) const {
     return m_model.rows[static_cast<std::size_t>(row)].value(col);
 }
 
-QString ShoppingGrid::totalCaption() const { return m_total ? m_total() : QString(); }
+QString ShoppingGrid::totalCaption() const {
+    return m_total ? m_total() : QString();
+}
 
 void ShoppingGrid::setCols(int cols) {
     m_model.beginReset();
     m_model.cols = cols;
     for (QStringList& r : m_model.rows)
-        while (r.size() < cols) r.append(QString());
+        while (r.size() < cols)
+            r.append(QString());
     m_model.alignments.resize(static_cast<std::size_t>(cols), Qt::AlignLeft);
     m_model.endReset();
 }
@@ -102,8 +107,10 @@ void ShoppingGrid::setFormatString(const QString& format) {
     for (int c = 0; c < pieces.size(); ++c) {
         QString caption = pieces[c];
         Qt::Alignment align = Qt::AlignLeft;
-        if (caption.startsWith('<')) caption.remove(0, 1);
-        else if (caption.startsWith('>')) caption.remove(0, 1), align = Qt::AlignRight;
+        if (caption.startsWith('<'))
+            caption.remove(0, 1);
+        else if (caption.startsWith('>'))
+            caption.remove(0, 1), align = Qt::AlignRight;
         m_model.rows[0][c] = caption;
         m_model.alignments[static_cast<std::size_t>(c)] = align;
     }
@@ -124,13 +131,15 @@ void ShoppingGrid::setRows(int rows) {
     m_model.beginReset();
     m_model.rows.resize(static_cast<std::size_t>(rows));
     for (QStringList& r : m_model.rows)
-        while (r.size() < m_model.cols) r.append(QString());
+        while (r.size() < m_model.cols)
+            r.append(QString());
     m_model.endReset();
 }
 
 void ShoppingGrid::addRow(const QStringList& cells) {
     QStringList row = cells;
-    while (row.size() < m_model.cols) row.append(QString());
+    while (row.size() < m_model.cols)
+        row.append(QString());
     m_model.appendRow(row);
 }
 

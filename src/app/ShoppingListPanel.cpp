@@ -58,7 +58,8 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     lblSort->setObjectName(QStringLiteral("lblSort"));
     lblSort->setGeometry(twipsRect(7620, 5520, 1635, 195));
     for (QLabel* l : {lblGen3, static_cast<QLabel*>(lblGen4), static_cast<QLabel*>(lblSort)})
-        l->setMinimumHeight(l->fontMetrics().height()), l->resize(l->width(), l->fontMetrics().height() + 2);
+        l->setMinimumHeight(l->fontMetrics().height()),
+            l->resize(l->width(), l->fontMetrics().height() + 2);
 
     mnuSort = new QMenu(QStringLiteral("Sort"), this);
     mnuSort->setObjectName(QStringLiteral("mnuSort"));
@@ -77,7 +78,8 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     on(cmdSortList, &QPushButton::clicked, [this] { cmdSortList_Click(); });
     on(Grid1, &ShoppingGrid::gridClicked, [this] { Grid1_Click(); });
     on(Grid1, &ShoppingGrid::gridDoubleClicked, [this] { RemoveItem(); });
-    on(mnuSortCategory, &QAction::triggered, [this] { sortBy(QStringLiteral("Sorted by Category")); });
+    on(mnuSortCategory, &QAction::triggered,
+       [this] { sortBy(QStringLiteral("Sorted by Category")); });
     on(mnuSortItem, &QAction::triggered, [this] { sortBy(QStringLiteral("Sorted by Item")); });
     on(mnuSortIsle, &QAction::triggered, [this] { sortBy(QStringLiteral("Sorted by Isle")); });
 }
@@ -117,11 +119,10 @@ void ShoppingListPanel::RefreshMainList() {
                 item.blnFindRecord(id);
                 const double total =
                     leadingNumber(item.strCost) * leadingNumber(item.strSelectedQuantity);
-                Grid1->addRow({QString::number(id), trimSpaces(item.strIsle),
-                               trimSpaces(item.strItem), trimSpaces(item.strSize),
-                               GetCategoryName(m_ctx, item.lngCatID),
-                               formatWhole(item.strSelectedQuantity),
-                               Money::fromDouble(total).toFixed()});
+                Grid1->addRow(
+                    {QString::number(id), trimSpaces(item.strIsle), trimSpaces(item.strItem),
+                     trimSpaces(item.strSize), GetCategoryName(m_ctx, item.lngCatID),
+                     formatWhole(item.strSelectedQuantity), Money::fromDouble(total).toFixed()});
             }
             Grid1->setRedraw(true);
             lblGen4->setCaption(item.Calculate().toFixed());
@@ -143,7 +144,8 @@ void ShoppingListPanel::ClearList() {
 void ShoppingListPanel::RemoveItem() {
     trap(m_ctx, QStringLiteral("frmMain.RemoveItem_Error: "), [&] {
         const qint32 id = toLong(leadingNumber(lblCurrentListID->caption()));
-        if (id == 0) return MsgBox(m_ctx, QStringLiteral("No entry selected in current shopping list"));
+        if (id == 0)
+            return MsgBox(m_ctx, QStringLiteral("No entry selected in current shopping list"));
         for (int i = 0; i < lstSort.count(); ++i) {
             if (lstSort.itemData(i) == id) {
                 lstSort.removeAt(i);
@@ -176,7 +178,9 @@ void ShoppingListPanel::cmdClearList_Click() {
     });
 }
 
-void ShoppingListPanel::cmdSortList_Click() { mnuSort->popup(QCursor::pos()); }
+void ShoppingListPanel::cmdSortList_Click() {
+    mnuSort->popup(QCursor::pos());
+}
 
 void ShoppingListPanel::sortBy(const QString& caption) {
     lblSort->setCaption(caption);

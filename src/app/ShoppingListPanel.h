@@ -24,7 +24,7 @@ public:
     ShoppingListPanel(Context& ctx, QWidget* area);
 
     ShoppingGrid* Grid1;
-    SortedList lstSort; // never shown
+    SortedList lstSort;             // never shown
     CaptionLabel* lblCurrentListID; // hidden
     QLabel* lblGen3;
     CaptionLabel* lblGen4;

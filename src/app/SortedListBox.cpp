@@ -30,8 +30,10 @@ void SortedListBox::addEntry(const QString& text, qint32 itemData) {
     int lo = 0, hi = QListWidget::count();
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (key < item(mid)->data(kKeyRole).toString()) hi = mid;
-        else lo = mid + 1;
+        if (key < item(mid)->data(kKeyRole).toString())
+            hi = mid;
+        else
+            lo = mid + 1;
     }
     auto* entry = new QListWidgetItem(text);
     entry->setData(kDataRole, itemData);

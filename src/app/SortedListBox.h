@@ -32,7 +32,7 @@ public:
     void setSelectedIndex(int index);
 
 signals:
-    void indexClicked();   // a click, or a selection made by code
+    void indexClicked(); // a click, or a selection made by code
     void entryDoubleClicked();
 
 private:

@@ -5,17 +5,17 @@
 #include "CategoryPanel.h"
 #include "DataCommands.h"
 #include "ExportCommand.h"
-#include "ImportCommand.h"
 #include "Guard.h"
+#include "ImportCommand.h"
 #include "ShoppingGrid.h"
 #include "ShoppingListPanel.h"
 #include "editor/frmItem.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "print/frmPrint.h"
 #include "modmain.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
+#include "print/frmPrint.h"
 #include "store/Trap.h"
 
 #include <QCloseEvent>
@@ -55,16 +55,21 @@ frmMain::~frmMain() {
     if (m_item) delete m_item.data();
 }
 
-SortedListBox* frmMain::lstAvailable() const { return m_available->lstAvailable; }
+SortedListBox* frmMain::lstAvailable() const {
+    return m_available->lstAvailable;
+}
 
 // A closed editor is deleted later by Qt; until then it no longer counts as loaded.
-frmItem* frmMain::itemEditor() const { return m_ctx.blnItemFormLoaded ? m_item.data() : nullptr; }
+frmItem* frmMain::itemEditor() const {
+    return m_ctx.blnItemFormLoaded ? m_item.data() : nullptr;
+}
 
 QAction* frmMain::addCommand(QMenu* menu, const char* name, const char* caption,
                              void (frmMain::*handler)()) {
     QAction* a = menu->addAction(QString::fromLatin1(caption));
     a->setObjectName(QString::fromLatin1(name));
-    connect(a, &QAction::triggered, this, [this, handler] { guarded(m_ctx, [&] { (this->*handler)(); }); });
+    connect(a, &QAction::triggered, this,
+            [this, handler] { guarded(m_ctx, [&] { (this->*handler)(); }); });
     return a;
 }
 
@@ -84,13 +89,16 @@ void frmMain::buildMenus() {
     addCommand(help, "mnuHelpMe", "Help Topics for Cartwise", &frmMain::mnuHelpMe_Click);
     help->addSeparator()->setObjectName(QStringLiteral("mnuBar4"));
     addCommand(help, "mnuAbout", "About Cartwise", &frmMain::mnuAbout_Click);
-    addCommand(help, "mnuImportData", "Importing Data from Version 5.X", &frmMain::mnuImportData_Click);
-    addCommand(help, "mnuDeleteAllData", "How to Delete All Data", &frmMain::mnuDeleteAllData_Click);
+    addCommand(help, "mnuImportData", "Importing Data from Version 5.X",
+               &frmMain::mnuImportData_Click);
+    addCommand(help, "mnuDeleteAllData", "How to Delete All Data",
+               &frmMain::mnuDeleteAllData_Click);
     addCommand(help, "mnuTechSupport", "Technical Support", &frmMain::mnuTechSupport_Click);
 
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { guarded(m_ctx, [this] { mnuExit_Click(); }); });
+    connect(exit, &QAction::triggered, this,
+            [this] { guarded(m_ctx, [this] { mnuExit_Click(); }); });
 }
 
 void frmMain::Form_Load() {
@@ -115,8 +123,7 @@ void frmMain::Form_Resize() {
 
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        guarded(m_ctx, [this] { Form_Resize(); });
+    if (event->type() == QEvent::WindowStateChange) guarded(m_ctx, [this] { Form_Resize(); });
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -137,14 +144,18 @@ void frmMain::closeEvent(QCloseEvent* event) {
     guarded(m_ctx, [this] { Form_Unload(); });
 }
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 void frmMain::mnuRefreshCL_Click() {
     m_shopping->RefreshSortList();
     m_shopping->RefreshMainList();
 }
 
-void frmMain::RefreshMainList() { m_shopping->RefreshMainList(); }
+void frmMain::RefreshMainList() {
+    m_shopping->RefreshMainList();
+}
 
 frmItem& frmMain::showItemEditor() {
     if (!itemEditor()) m_item = new frmItem(m_ctx, *this);
@@ -163,7 +174,9 @@ void frmMain::mnuPrintCurrentShopList_Click() {
     frmPrint dialog(m_ctx, *m_shopping->Grid1, this);
     dialog.exec();
 }
-void frmMain::mnuExport_Click() { cw::mnuExport_Click(m_ctx, *m_shopping->Grid1); }
+void frmMain::mnuExport_Click() {
+    cw::mnuExport_Click(m_ctx, *m_shopping->Grid1);
+}
 void frmMain::mnuHelpMe_Click() {
     trap(m_ctx, QStringLiteral("mnuHelpMe_Click_Error: "), [&] {
         frmHelp help(m_ctx, this);
@@ -175,8 +188,14 @@ void frmMain::mnuAbout_Click() {
     frmAbout about(m_ctx, this);
     about.exec();
 }
-void frmMain::mnuImportData_Click() { cw::mnuImportData_Click(m_ctx); }
-void frmMain::mnuDeleteAllData_Click() { cw::mnuDeleteAllData_Click(m_ctx); }
-void frmMain::mnuTechSupport_Click() { cw::mnuTechSupport_Click(m_ctx); }
+void frmMain::mnuImportData_Click() {
+    cw::mnuImportData_Click(m_ctx);
+}
+void frmMain::mnuDeleteAllData_Click() {
+    cw::mnuDeleteAllData_Click(m_ctx);
+}
+void frmMain::mnuTechSupport_Click() {
+    cw::mnuTechSupport_Click(m_ctx);
+}
 
 } // namespace cw

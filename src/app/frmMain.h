@@ -61,7 +61,8 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const char* caption, void (frmMain::*handler)());
+    QAction* addCommand(QMenu* menu, const char* name, const char* caption,
+                        void (frmMain::*handler)());
 
     Context& m_ctx;
     CategoryPanel* m_categories;

@@ -13,11 +13,21 @@ MsgAnswer QtPrompts::message(const QString& text, MsgButtons buttons, MsgIcon ic
     box.setWindowTitle(caption);
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -38,7 +48,8 @@ QString QtPrompts::input(const QString& prompt, const QString& caption,
     dialog.setInputMode(QInputDialog::TextInput);
     // A long prompt wraps instead of stretching the box across the screen.
     dialog.setMinimumWidth(360);
-    for (auto* label : dialog.findChildren<QLabel*>()) label->setWordWrap(true);
+    for (auto* label : dialog.findChildren<QLabel*>())
+        label->setWordWrap(true);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

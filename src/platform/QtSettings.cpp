@@ -5,7 +5,9 @@
 namespace cw {
 
 namespace {
-QString keyOf(const QString& key) { return QStringLiteral("general/") + key; }
+QString keyOf(const QString& key) {
+    return QStringLiteral("general/") + key;
+}
 } // namespace
 
 QtSettings::QtSettings()

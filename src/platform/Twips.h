@@ -4,7 +4,9 @@
 
 namespace cw {
 
-constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
 inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }

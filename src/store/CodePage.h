@@ -8,7 +8,9 @@ namespace cw {
 // Decodes bytes; the five bytes the code page leaves undefined map to U+0081, U+008D,
 // U+008F, U+0090 and U+009D, so every byte round-trips.
 QString fromCp1252(const char* data, int size);
-inline QString fromCp1252(const QByteArray& bytes) { return fromCp1252(bytes.constData(), bytes.size()); }
+inline QString fromCp1252(const QByteArray& bytes) {
+    return fromCp1252(bytes.constData(), bytes.size());
+}
 // Encodes text; a character the code page lacks becomes "?".
 QByteArray toCp1252(const QString& text);
 

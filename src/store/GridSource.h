@@ -8,7 +8,7 @@ namespace cw {
 class GridSource {
 public:
     virtual ~GridSource() = default;
-    virtual int rowCount() const = 0;                   // header row included
+    virtual int rowCount() const = 0;                     // header row included
     virtual QString cellText(int row, int col) const = 0; // throws Failure out of range
     virtual QString totalCaption() const = 0;
 };

@@ -20,6 +20,8 @@ public:
 };
 
 // The comparison key of a list entry's text: letter case does not count.
-inline QString listSortKey(const QString& text) { return text.toCaseFolded(); }
+inline QString listSortKey(const QString& text) {
+    return text.toCaseFolded();
+}
 
 } // namespace cw

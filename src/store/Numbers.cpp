@@ -11,7 +11,9 @@
 namespace cw {
 namespace {
 
-bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+bool isDigit(char16_t c) {
+    return c >= '0' && c <= '9';
+}
 
 // strtod in the "C" locale, whatever the user's locale says about decimal points.
 double cStrtod(const std::string& ascii) {
@@ -20,12 +22,12 @@ double cStrtod(const std::string& ascii) {
 }
 
 // Collects the leading number of a character sequence as plain ASCII ("-12.5e3").
-template <class At>
-std::string collectLeading(int size, At at) {
+template <class At> std::string collectLeading(int size, At at) {
     std::string out;
     int i = 0;
     auto skipBlanks = [&] {
-        while (i < size && (at(i) == ' ' || at(i) == '\t' || at(i) == '\n')) ++i;
+        while (i < size && (at(i) == ' ' || at(i) == '\t' || at(i) == '\n'))
+            ++i;
     };
     auto takeDigits = [&] {
         int n = 0;
@@ -105,8 +107,10 @@ struct Decimal {
 
 QString trimBlanks(const QString& text) {
     int b = 0, e = text.size();
-    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
     return text.mid(b, e - b);
 }
 
@@ -154,10 +158,12 @@ bool parseDecimal(const QString& text, Decimal& out) {
         if (std::isinf(cStrtod(ascii))) return false;
     }
     std::size_t lead = 0;
-    while (lead < mantissa.size() && mantissa[lead] == '0') ++lead;
+    while (lead < mantissa.size() && mantissa[lead] == '0')
+        ++lead;
     out.digits = mantissa.substr(lead);
     out.point = intDigits - static_cast<long>(lead) + exponent;
-    while (!out.digits.empty() && out.digits.back() == '0') out.digits.pop_back();
+    while (!out.digits.empty() && out.digits.back() == '0')
+        out.digits.pop_back();
     // Zero has no place of its own: "0e999999" must not ask for a million zeros.
     if (out.digits.empty()) {
         out.negative = false;
@@ -173,20 +179,26 @@ QString roundDecimal(const Decimal& d, int decimals) {
         if (index < 0 || index >= static_cast<long>(d.digits.size())) return 0;
         return d.digits[static_cast<std::size_t>(index)] - '0';
     };
-    if (d.point < -static_cast<long>(decimals) - 1) return decimals ? "0." + QString(decimals, '0') : "0";
+    if (d.point < -static_cast<long>(decimals) - 1)
+        return decimals ? "0." + QString(decimals, '0') : "0";
     const long intCount = std::max(d.point, 1L);
     std::string all;
-    for (long k = d.point - intCount; k < d.point + decimals; ++k) all.push_back(char('0' + digitAt(k)));
+    for (long k = d.point - intCount; k < d.point + decimals; ++k)
+        all.push_back(char('0' + digitAt(k)));
     if (digitAt(d.point + decimals) >= 5) {
         long k = static_cast<long>(all.size()) - 1;
-        while (k >= 0 && all[k] == '9') all[k--] = '0';
-        if (k >= 0) ++all[k];
-        else all.insert(all.begin(), '1');
+        while (k >= 0 && all[k] == '9')
+            all[k--] = '0';
+        if (k >= 0)
+            ++all[k];
+        else
+            all.insert(all.begin(), '1');
     }
     std::string intPart = all.substr(0, all.size() - decimals);
     const std::string frac = all.substr(all.size() - decimals);
     std::size_t lead = 0;
-    while (lead + 1 < intPart.size() && intPart[lead] == '0') ++lead;
+    while (lead + 1 < intPart.size() && intPart[lead] == '0')
+        ++lead;
     intPart = intPart.substr(lead);
     const bool zero = intPart == "0" && frac.find_first_not_of('0') == std::string::npos;
     QString out = QString::fromLatin1((d.negative && !zero ? "-" : "") + intPart);
@@ -303,7 +315,8 @@ Money Money::operator+(Money other) const {
 
 QString Money::toFixed() const {
     const bool negative = m_units < 0;
-    quint64 magnitude = negative ? 0 - static_cast<quint64>(m_units) : static_cast<quint64>(m_units);
+    quint64 magnitude =
+        negative ? 0 - static_cast<quint64>(m_units) : static_cast<quint64>(m_units);
     const quint64 cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
     char buf[32];
     char* end = buf + sizeof buf;

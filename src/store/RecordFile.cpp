@@ -13,7 +13,9 @@
 namespace cw {
 namespace {
 
-[[noreturn]] void fail(int err) { throw Failure(std::strerror(err)); }
+[[noreturn]] void fail(int err) {
+    throw Failure(std::strerror(err));
+}
 
 // All open record files, for closeAll().
 std::set<RecordFile*>& openFiles() {
@@ -32,7 +34,8 @@ RecordFile::RecordFile(const QString& path, int recordLength, const char* blank)
       m_path(path) {
     const QByteArray native = path.toLocal8Bit();
     int fd;
-    do fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    do
+        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) fail(errno);
     struct stat st {};
@@ -44,7 +47,9 @@ RecordFile::RecordFile(const QString& path, int recordLength, const char* blank)
     openFiles().insert(this);
 }
 
-RecordFile::~RecordFile() { closeQuietly(); }
+RecordFile::~RecordFile() {
+    closeQuietly();
+}
 
 void RecordFile::closeQuietly() {
     if (m_fd < 0) return;
@@ -65,7 +70,9 @@ qint64 RecordFile::recordCount(qint64 length, int recordLength) {
     return q;
 }
 
-qint64 RecordFile::recordCount() const { return recordCount(length(), m_recordLength); }
+qint64 RecordFile::recordCount() const {
+    return recordCount(length(), m_recordLength);
+}
 
 void RecordFile::read(qint64 n, char* out, const char* blank) const {
     if (n < 1) throw Failure("Bad record number");
@@ -146,7 +153,8 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
             got += r;
         }
         // A trailing partial record reads its missing bytes as blanks.
-        for (qint64 k = got; k < want; ++k) buf[k] = blank[k % m_recordLength];
+        for (qint64 k = got; k < want; ++k)
+            buf[k] = blank[k % m_recordLength];
         // Changed records are written back in runs. Runs less than a page apart are joined,
         // the unchanged records between them written back as they were read: one write
         // instead of many, and the pages between would be written to the disk anyway.
@@ -185,7 +193,8 @@ void RecordFile::close() {
 
 void RecordFile::closeAll() {
     const std::set<RecordFile*> files = openFiles();
-    for (RecordFile* f : files) f->closeQuietly();
+    for (RecordFile* f : files)
+        f->closeQuietly();
 }
 
 void deleteFile(const QString& path) {

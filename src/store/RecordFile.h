@@ -35,7 +35,7 @@ public:
     // may change the record and ask to have it written back, or stop the scan.
     void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit);
 
-    void close(); // flushes written data to the disk; throws on failure
+    void close();        // flushes written data to the disk; throws on failure
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
     // Closes every record file the program has open.

@@ -6,15 +6,19 @@ namespace cw {
 
 QString trimSpaces(const QString& text) {
     int b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     return (b == 0 && e == text.size()) ? text : text.mid(b, e - b);
 }
 
 QString TextField::read(const char* record) const {
     int b = offset, e = offset + width;
-    while (b < e && record[b] == ' ') ++b;
-    while (e > b && record[e - 1] == ' ') --e;
+    while (b < e && record[b] == ' ')
+        ++b;
+    while (e > b && record[e - 1] == ' ')
+        --e;
     return fromCp1252(record + b, e - b);
 }
 
@@ -58,7 +62,8 @@ qint32 SourceItemLayout::catId(const char* record) {
 
 void SourceItemLayout::setCatId(char* record, qint32 id) {
     const auto v = static_cast<quint32>(id);
-    for (int i = 0; i < 4; ++i) record[kCatIdOffset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        record[kCatIdOffset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 } // namespace cw

@@ -14,9 +14,9 @@ constexpr const char* kSourceItemFileName = "ctwsrc6.dat";
 struct TextField {
     int offset;
     int width;
-    QString read(const char* record) const;           // decoded and trimmed of spaces
+    QString read(const char* record) const;               // decoded and trimmed of spaces
     void write(char* record, const QString& value) const; // encoded, padded or cut
-    bool isBlank(const char* record) const;            // only spaces
+    bool isBlank(const char* record) const;               // only spaces
 };
 
 QString trimSpaces(const QString& text);
@@ -43,9 +43,7 @@ struct SourceItemLayout {
     static qint32 catId(const char* record);
     static void setCatId(char* record, qint32 id);
     // "Y" in the selected flag and a description that is not blank.
-    static bool isListed(const char* record) {
-        return record[174] == 'Y' && !item.isBlank(record);
-    }
+    static bool isListed(const char* record) { return record[174] == 'Y' && !item.isBlank(record); }
 };
 
 } // namespace cw

@@ -12,8 +12,7 @@
 
 namespace cw {
 
-template <class F>
-void skip(F&& statement) noexcept {
+template <class F> void skip(F&& statement) noexcept {
     try {
         statement();
     } catch (...) {
@@ -37,8 +36,7 @@ bool trap(Context& ctx, const QString& prefix, Body&& body, Cleanup&& cleanup) n
     }
 }
 
-template <class Body>
-bool trap(Context& ctx, const QString& prefix, Body&& body) noexcept {
+template <class Body> bool trap(Context& ctx, const QString& prefix, Body&& body) noexcept {
     return trap(ctx, prefix, std::forward<Body>(body), [] {});
 }
 

@@ -13,8 +13,7 @@ using L = CategoryLayout;
 
 // Runs one store operation: opens the file, runs the body, closes the file. On a failure the
 // file is closed and the failure reported under the prefix.
-template <class Body>
-bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
+template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
     std::optional<RecordFile> file;
     return trap(
         ctx, QString::fromLatin1(prefix),
@@ -30,8 +29,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
 
 } // namespace
 
-cCategory::cCategory(Context& ctx)
-    : strFileName(ctx.categoryFile()), m_ctx(ctx) {}
+cCategory::cCategory(Context& ctx) : strFileName(ctx.categoryFile()), m_ctx(ctx) {}
 
 bool cCategory::blnFindRecord(qint32 ID) {
     return run(m_ctx, strFileName, "cCategory.blnFindRecord_Error: ", [&](RecordFile& f) {
@@ -42,15 +40,17 @@ bool cCategory::blnFindRecord(qint32 ID) {
 }
 
 bool cCategory::blnDeleteRecord(qint32 ID) {
-    return run(m_ctx, strFileName, "cCategory.blnDeleteRecord_Error: ",
-               [&](RecordFile& f) { f.write(ID, L::blank()); });
+    return run(m_ctx, strFileName, "cCategory.blnDeleteRecord_Error: ", [&](RecordFile& f) {
+        f.write(ID, L::blank());
+    });
 }
 
 bool cCategory::blnRefreshList(ListTarget& lb) {
     lb.clear();
     return run(m_ctx, strFileName, "cCategory.blnRefreshList_Error: ", [&](RecordFile& f) {
         f.scan(L::blank(), [&](qint64 n, char* rec) {
-            if (!L::category.isBlank(rec)) lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
+            if (!L::category.isBlank(rec))
+                lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
             return RecordFile::Scan::Next;
         });
     });

@@ -19,7 +19,9 @@ cError& Context::objError() {
     return *m_error;
 }
 
-void Context::releaseObjError() { m_error.reset(); }
+void Context::releaseObjError() {
+    m_error.reset();
+}
 
 void Context::updatePaths() const {
     if (m_pathsFor == dataDir && !m_categoryFile.isEmpty()) return;

@@ -15,16 +15,14 @@ using L = SourceItemLayout;
 using Scan = RecordFile::Scan;
 
 // Opens the file, runs the body, closes the file; failures pass to the caller.
-template <class Body>
-void open(const QString& path, Body&& body) {
+template <class Body> void open(const QString& path, Body&& body) {
     RecordFile file(path, L::kLength, L::blank());
     body(file);
     file.close();
 }
 
 // The same with the operation's own trap: the file is closed and the failure reported.
-template <class Body>
-bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
+template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
     std::optional<RecordFile> file;
     return trap(
         ctx, QString::fromLatin1(prefix),
@@ -40,8 +38,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
 
 } // namespace
 
-cSourceItem::cSourceItem(Context& ctx)
-    : strFileName(ctx.sourceItemFile()), m_ctx(ctx) {}
+cSourceItem::cSourceItem(Context& ctx) : strFileName(ctx.sourceItemFile()), m_ctx(ctx) {}
 
 void cSourceItem::loadFrom(const char* rec) {
     lngCatID = L::catId(rec);
@@ -154,18 +151,27 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
     return run(m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ", [&](RecordFile& f) {
         const QString mode = trimSpaces(strSort).toUpper();
         enum { None, ByItem, ByIsle, ByCategory } kind = None;
-        if (mode == QLatin1String("SORTED BY ITEM")) kind = ByItem;
-        else if (mode == QLatin1String("SORTED BY ISLE")) kind = ByIsle;
-        else if (mode == QLatin1String("SORTED BY CATEGORY")) kind = ByCategory;
+        if (mode == QLatin1String("SORTED BY ITEM"))
+            kind = ByItem;
+        else if (mode == QLatin1String("SORTED BY ISLE"))
+            kind = ByIsle;
+        else if (mode == QLatin1String("SORTED BY CATEGORY"))
+            kind = ByCategory;
         CategoryNames names(m_ctx);
         f.scan(L::blank(), [&](qint64 n, char* rec) {
             if (kind == None || !L::isListed(rec)) return Scan::Next;
             const QString item = L::item.read(rec);
             QString key;
             switch (kind) {
-            case ByItem: key = item; break;
-            case ByIsle: key = L::isle.read(rec) + '.' + item; break;
-            default: key = names.name(L::catId(rec)) + '.' + item; break;
+            case ByItem:
+                key = item;
+                break;
+            case ByIsle:
+                key = L::isle.read(rec) + '.' + item;
+                break;
+            default:
+                key = names.name(L::catId(rec)) + '.' + item;
+                break;
             }
             lb.addEntry(key, static_cast<qint32>(n));
             return Scan::Next;

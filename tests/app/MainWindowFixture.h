@@ -66,13 +66,15 @@ protected:
     // The texts of a list box, in order.
     static QStringList texts(const ListTarget& l) {
         QStringList out;
-        for (int i = 0; i < l.count(); ++i) out << l.text(i);
+        for (int i = 0; i < l.count(); ++i)
+            out << l.text(i);
         return out;
     }
     // Column `col` of every data row of the grid.
     QStringList column(int col) {
         QStringList out;
-        for (int r = 1; r < grid().rowCount(); ++r) out << grid().cellText(r, col);
+        for (int r = 1; r < grid().rowCount(); ++r)
+            out << grid().cellText(r, col);
         return out;
     }
     // Selects the list entry with this text, as a user click does.

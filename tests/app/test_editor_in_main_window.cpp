@@ -54,7 +54,8 @@ TEST_F(EditorInMainWindowTest, EditingAnItemOnTheListUpdatesTheGridInPlace) {
     type(0, "Zesty Yogurt");
     type(4, "1.10");
     editor()->cmdSave_Click();
-    EXPECT_EQ(itemBytes(2).mid(0, 70), padded("Zesty Yogurt", 50) + padded("4.00", 10) + padded("1.10", 10));
+    EXPECT_EQ(itemBytes(2).mid(0, 70),
+              padded("Zesty Yogurt", 50) + padded("4.00", 10) + padded("1.10", 10));
     EXPECT_EQ(itemBytes(2).mid(174, 11), QByteArray("Y3         "));
     // Renamed in place, still selected; the grid shows the new values without moving the row.
     EXPECT_EQ(texts(lstAvailable()), QStringList({"Butter", "Milk", "Zesty Yogurt"}));
@@ -74,7 +75,8 @@ TEST_F(EditorInMainWindowTest, TheOpenEditorFollowsTheListAndNewItemEmptiesIt) {
     type(0, "Unsaved change");
     click(items().cmdNewItem);
     EXPECT_TRUE(t.prompts.boxes.empty());
-    for (int f = 0; f < 5; ++f) EXPECT_EQ(editor()->txtGen(f)->text(), "") << f;
+    for (int f = 0; f < 5; ++f)
+        EXPECT_EQ(editor()->txtGen(f)->text(), "") << f;
     EXPECT_EQ(editor()->lblID->caption(), "0");
     // Edit Item on the item shown reloads it from the file.
     choose(lstAvailable(), "Milk");

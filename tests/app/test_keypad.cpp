@@ -44,7 +44,7 @@ TEST_F(KeypadTest, AnyQuantityUpTo32768IsAsked) {
     EXPECT_EQ(t.prompts.boxes[0].text, "Enter Quantity");
     EXPECT_EQ(t.prompts.boxes[0].caption, "Cartwise");
     EXPECT_EQ(t.prompts.boxes[0].defaultText, "");
-    EXPECT_EQ(grid().cellText(milkRow(), 5), "3"); // shown rounded
+    EXPECT_EQ(grid().cellText(milkRow(), 5), "3");    // shown rounded
     EXPECT_EQ(grid().cellText(milkRow(), 6), "3.23"); // 2.5 x 1.29 = 3.225
     EXPECT_EQ(itemBytes(1).mid(175, 10), QByteArray("2.5       "));
     EXPECT_EQ(total(), "6.22");
@@ -57,7 +57,8 @@ TEST_F(KeypadTest, AnyQuantityUpTo32768IsAsked) {
     askQuantity("32769");
     EXPECT_EQ(t.prompts.boxes.back().text, "Quantities above 32768 not supported in this function");
     EXPECT_EQ(t.prompts.boxes.back().caption, "Cartwise");
-    for (const char* nothing : {"", "   ", "abc", "3 kg"}) askQuantity(nothing);
+    for (const char* nothing : {"", "   ", "abc", "3 kg"})
+        askQuantity(nothing);
     EXPECT_EQ(readFile(t.srcFile()), before);
     EXPECT_EQ(t.prompts.messages().size(), 1u);
     EXPECT_EQ(grid().cellText(milkRow(), 5), "32768");

@@ -72,7 +72,8 @@ TEST_F(MainWindowTest, CategoriesAreCreatedRenamedAndDeleted) {
     choose(lstCat(), "Dairy");
     t.prompts.answerYes();
     click(cats().cmdDeleteCat);
-    EXPECT_EQ(t.prompts.boxes.back().text, "Delete category named Dairy and all related source items ?");
+    EXPECT_EQ(t.prompts.boxes.back().text,
+              "Delete category named Dairy and all related source items ?");
     EXPECT_EQ(t.prompts.boxes.back().caption, "Delete Category");
     EXPECT_EQ(readFile(t.catFile()), categoryRecord("") + categoryRecord("Zucchini Stand"));
     EXPECT_EQ(texts(lstCat()), QStringList({"Zucchini Stand"}));
@@ -133,7 +134,8 @@ TEST_F(MainWindowTest, NothingSelectedIsToldNotActedOn) {
                                     "No item selected", "No item selected",
                                     "No items are shown in 'Available' list",
                                     "No entry selected in current shopping list"}));
-    for (const Box& b : t.prompts.boxes) EXPECT_EQ(b.caption, "Cartwise");
+    for (const Box& b : t.prompts.boxes)
+        EXPECT_EQ(b.caption, "Cartwise");
     EXPECT_EQ(QFile(t.srcFile()).size(), 0);
 }
 
@@ -247,7 +249,8 @@ TEST_F(MainWindowTest, TheThreeSortOrders) {
     addItem({"Bread", "1", "1", "", "12", bakery});
     addItem({"apples", "1", "1", "", "5", produce});
     addItem({"Tape", "1", "1", "", "", produce});
-    for (qint32 id = 1; id <= 4; ++id) cSourceItem(t.ctx).blnSelectRecord(id, "1");
+    for (qint32 id = 1; id <= 4; ++id)
+        cSourceItem(t.ctx).blnSelectRecord(id, "1");
     start();
     EXPECT_EQ(column(2), QStringList({"apples", "Bread", "Milk", "Tape"}));
     list().mnuSortIsle->trigger();

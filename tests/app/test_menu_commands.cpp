@@ -2,12 +2,12 @@
 // commands end the program, and the information windows open modally.
 #include "MainWindowFixture.h"
 
+#include "RecordingPrinter.h"
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QTimer>
-#include "RecordingPrinter.h"
 
 using namespace cw;
 using namespace cw::test;

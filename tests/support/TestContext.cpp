@@ -31,7 +31,9 @@ QByteArray padded(const QByteArray& text, int width) {
     return out;
 }
 
-QByteArray categoryRecord(const QByteArray& name) { return padded(name, 50); }
+QByteArray categoryRecord(const QByteArray& name) {
+    return padded(name, 50);
+}
 
 QByteArray itemRecord(const ItemBytes& b) {
     QByteArray r;
@@ -40,7 +42,8 @@ QByteArray itemRecord(const ItemBytes& b) {
     r += padded(b.cost, 10);
     r += padded(b.size, 50);
     const auto v = static_cast<quint32>(b.catId);
-    for (int i = 0; i < 4; ++i) r += static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        r += static_cast<char>((v >> (8 * i)) & 0xFF);
     r += padded(b.isle, 50);
     r += padded(b.selectedYN, 1);
     r += padded(b.selectedQuantity, 10);

@@ -16,12 +16,17 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << '"';
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F && c != '"' && c != '\\') *os << c;
-        else *os << "\\x" << "0123456789abcdef"[u >> 4] << "0123456789abcdef"[u & 15];
+        if (u >= 0x20 && u < 0x7F && c != '"' && c != '\\')
+            *os << c;
+        else
+            *os << "\\x"
+                << "0123456789abcdef"[u >> 4] << "0123456789abcdef"[u & 15];
     }
     *os << "\" (" << bytes.size() << " bytes)";
 }
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace cw::test {
 
