@@ -62,14 +62,25 @@ void CategoryPanel::RefreshCategoryList() {
     });
 }
 
+// The selected category read from the file, or a message saying why there is none.
+bool CategoryPanel::readSelected(cCategory& cat, int& index, qint32& id) {
+    index = lstCat->selectedIndex();
+    if (index < 0) {
+        MsgBox(m_ctx, QStringLiteral("No category selected"));
+        return false;
+    }
+    id = lstCat->itemData(index);
+    if (cat.blnFindRecord(id)) return true;
+    MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+    return false;
+}
+
 void CategoryPanel::EditSelectedCategory() {
     trap(m_ctx, QStringLiteral("frmMain.EditSelectedCategory_Error: "), [&] {
-        const int index = lstCat->selectedIndex();
-        if (index < 0) return MsgBox(m_ctx, QStringLiteral("No category selected"));
-        const qint32 id = lstCat->itemData(index);
         cCategory cat(m_ctx);
-        if (!cat.blnFindRecord(id))
-            return MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+        int index = -1;
+        qint32 id = 0;
+        if (!readSelected(cat, index, id)) return;
         if (!AskYesNo(m_ctx,
                       QStringLiteral("Edit category named ") + trimSpaces(cat.strCategory) +
                           QStringLiteral(" ?"),
@@ -85,12 +96,10 @@ void CategoryPanel::EditSelectedCategory() {
 
 void CategoryPanel::DeleteSelectedCategory() {
     trap(m_ctx, QStringLiteral("frmMain.DeleteSelectedCategory_Error: "), [&] {
-        const int index = lstCat->selectedIndex();
-        if (index < 0) return MsgBox(m_ctx, QStringLiteral("No category selected"));
-        const qint32 id = lstCat->itemData(index);
         cCategory cat(m_ctx);
-        if (!cat.blnFindRecord(id))
-            return MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+        int index = -1;
+        qint32 id = 0;
+        if (!readSelected(cat, index, id)) return;
         if (!AskYesNo(m_ctx,
                       QStringLiteral("Delete category named ") + trimSpaces(cat.strCategory) +
                           QStringLiteral(" and all related source items ?"),

@@ -7,6 +7,7 @@ class QPushButton;
 namespace cw {
 
 class Context;
+class cCategory;
 class SortedListBox;
 class frmMain;
 
@@ -27,6 +28,7 @@ public:
     void lstCat_Click();
 
 private:
+    bool readSelected(cCategory& cat, int& index, qint32& id);
     Context& m_ctx;
     frmMain& m_main;
 };

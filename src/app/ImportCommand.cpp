@@ -10,11 +10,8 @@
 #include "store/cSourceItem.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace cw {
 namespace {
@@ -49,56 +46,6 @@ const char* oldCategoryBlank() {
     static const QByteArray blank(kOldCategoryLength, ' ');
     return blank.constData();
 }
-
-[[noreturn]] void fail(int err) {
-    throw Failure(std::strerror(err));
-}
-
-// An old data file, opened for reading only: the import never changes it.
-class OldFile {
-public:
-    OldFile(const QString& path, int recordLength) : m_recordLength(recordLength) {
-        do
-            m_fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
-        while (m_fd < 0 && errno == EINTR);
-        if (m_fd < 0) fail(errno);
-        struct stat st {};
-        if (::fstat(m_fd, &st) != 0) fail(errno);
-        if (S_ISDIR(st.st_mode)) fail(EISDIR);
-        m_count = RecordFile::recordCount(S_ISREG(st.st_mode) ? st.st_size : 0, recordLength);
-    }
-    ~OldFile() { close(); }
-    OldFile(const OldFile&) = delete;
-    OldFile& operator=(const OldFile&) = delete;
-
-    qint64 recordCount() const { return m_count; }
-
-    // Reads record n; bytes beyond the end of the file are taken from `blank`.
-    void read(qint64 n, char* out, const char* blank) const {
-        const qint64 offset = (n - 1) * m_recordLength;
-        qint64 got = 0;
-        while (got < m_recordLength) {
-            const ssize_t r = ::pread(m_fd, out + got, m_recordLength - got, offset + got);
-            if (r < 0) {
-                if (errno == EINTR) continue;
-                fail(errno);
-            }
-            if (r == 0) break;
-            got += r;
-        }
-        std::memcpy(out + got, blank + got, m_recordLength - got);
-    }
-
-    void close() {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-    int m_recordLength;
-    qint64 m_count = 0;
-};
 
 // Removes a current data file; one that is not there is already gone.
 void removeIfPresent(const QString& path) {
@@ -135,11 +82,12 @@ QString leftOutMessage(int count) {
 } // namespace
 
 void ImportCategories(Context& ctx, CategoryIds& ids) {
-    std::optional<OldFile> old;
+    std::optional<RecordFile> old;
     trap(
         ctx, QStringLiteral("ImportCategories_Error: "),
         [&] {
-            old.emplace(ctx.dataPath(QStringLiteral("cat.dat")), kOldCategoryLength);
+            old.emplace(ctx.dataPath(QStringLiteral("cat.dat")), kOldCategoryLength, nullptr,
+                        RecordFile::Access::ReadOnly);
             cCategory category(ctx);
             char record[kOldCategoryLength];
             const qint64 count = old->recordCount();
@@ -154,17 +102,18 @@ void ImportCategories(Context& ctx, CategoryIds& ids) {
             old->close();
         },
         [&] {
-            if (old) old->close();
+            if (old) old->closeQuietly();
         });
 }
 
 int ImportItems(Context& ctx, const CategoryIds& ids) {
     int leftOut = 0;
-    std::optional<OldFile> old;
+    std::optional<RecordFile> old;
     trap(
         ctx, QStringLiteral("ImportItems_Error: "),
         [&] {
-            old.emplace(ctx.dataPath(QStringLiteral("src.dat")), kOldItemLength);
+            old.emplace(ctx.dataPath(QStringLiteral("src.dat")), kOldItemLength, nullptr,
+                        RecordFile::Access::ReadOnly);
             cSourceItem item(ctx);
             char record[kOldItemLength];
             const qint64 count = old->recordCount();
@@ -191,7 +140,7 @@ int ImportItems(Context& ctx, const CategoryIds& ids) {
             old->close();
         },
         [&] {
-            if (old) old->close();
+            if (old) old->closeQuietly();
         });
     return leftOut;
 }

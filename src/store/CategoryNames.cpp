@@ -2,9 +2,8 @@
 
 #include "RecordFile.h"
 #include "Records.h"
+#include "StoreOperation.h"
 #include "Trap.h"
-
-#include <optional>
 
 namespace cw {
 
@@ -14,20 +13,14 @@ const QString kPrefix = QStringLiteral("cCategory.blnFindRecord_Error: ");
 
 void CategoryNames::load() {
     m_loaded = true;
-    std::optional<RecordFile> file;
-    m_failed = m_reported = !trap(
-        m_ctx, kPrefix,
-        [&] {
-            file.emplace(m_ctx.categoryFile(), CategoryLayout::kLength);
-            file->scan(CategoryLayout::blank(), [&](qint64, char* rec) {
-                m_names.push_back(CategoryLayout::category.read(rec));
-                return RecordFile::Scan::Next;
-            });
-            file->close();
-        },
-        [&] {
-            if (file) file->closeQuietly();
-        });
+    m_failed = m_reported =
+        !runTrapped(m_ctx, m_ctx.categoryFile(), CategoryLayout::kLength, CategoryLayout::blank(),
+                    "cCategory.blnFindRecord_Error: ", [&](RecordFile& file) {
+                        file.scan(CategoryLayout::blank(), [&](qint64, char* rec) {
+                            m_names.push_back(CategoryLayout::category.read(rec));
+                            return RecordFile::Scan::Next;
+                        });
+                    });
 }
 
 QString CategoryNames::name(qint32 id) {

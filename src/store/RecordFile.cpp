@@ -28,14 +28,16 @@ constexpr qint64 kJoinGapBytes = 4096;
 
 } // namespace
 
-RecordFile::RecordFile(const QString& path, int recordLength, const char* blank)
+RecordFile::RecordFile(const QString& path, int recordLength, const char* blank, Access access)
     : m_recordLength(recordLength),
       m_blank(blank ? QByteArray(blank, recordLength) : QByteArray(recordLength, ' ')),
       m_path(path) {
     const QByteArray native = path.toLocal8Bit();
     int fd;
     do
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        fd = access == Access::ReadOnly
+                 ? ::open(native.constData(), O_RDONLY | O_CLOEXEC)
+                 : ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) fail(errno);
     struct stat st {};

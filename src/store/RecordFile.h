@@ -12,9 +12,12 @@ namespace cw {
 
 class RecordFile {
 public:
-    // Opens (creating when missing) for reading and writing; throws Failure on error.
-    // `blank` is the file's blank record (record length bytes; spaces when not given).
-    RecordFile(const QString& path, int recordLength, const char* blank = nullptr);
+    enum class Access { ReadWrite, ReadOnly };
+    // Opens for reading and writing, creating a missing file, or (ReadOnly) opens an existing
+    // file that is never changed; throws Failure on error. `blank` is the file's blank record
+    // (record length bytes; spaces when not given).
+    RecordFile(const QString& path, int recordLength, const char* blank = nullptr,
+               Access access = Access::ReadWrite);
     ~RecordFile(); // closes quietly if close() was not called
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;

@@ -2,6 +2,7 @@
 
 #include "RecordFile.h"
 #include "Records.h"
+#include "StoreOperation.h"
 #include "Trap.h"
 
 #include <optional>
@@ -11,20 +12,8 @@ namespace {
 
 using L = CategoryLayout;
 
-// Runs one store operation: opens the file, runs the body, closes the file. On a failure the
-// file is closed and the failure reported under the prefix.
 template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
-    std::optional<RecordFile> file;
-    return trap(
-        ctx, QString::fromLatin1(prefix),
-        [&] {
-            file.emplace(path, L::kLength, L::blank());
-            body(*file);
-            file->close();
-        },
-        [&] {
-            if (file) file->closeQuietly();
-        });
+    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CategoryNames.h"
 #include "RecordFile.h"
 #include "Records.h"
+#include "StoreOperation.h"
 #include "Trap.h"
 
 #include <cstring>
@@ -23,17 +24,7 @@ template <class Body> void open(const QString& path, Body&& body) {
 
 // The same with the operation's own trap: the file is closed and the failure reported.
 template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
-    std::optional<RecordFile> file;
-    return trap(
-        ctx, QString::fromLatin1(prefix),
-        [&] {
-            file.emplace(path, L::kLength, L::blank());
-            body(*file);
-            file->close();
-        },
-        [&] {
-            if (file) file->closeQuietly();
-        });
+    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body));
 }
 
 } // namespace

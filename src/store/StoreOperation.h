@@ -1,0 +1,27 @@
+#pragma once
+// How a store operation meets its file: open it, do the work, close it. With the
+// operation's own trap, a failure closes the file and is reported under the prefix.
+#include "RecordFile.h"
+#include "Trap.h"
+
+#include <optional>
+
+namespace cw {
+
+template <class Body>
+bool runTrapped(Context& ctx, const QString& path, int recordLength, const char* blank,
+                const char* prefix, Body&& body) {
+    std::optional<RecordFile> file;
+    return trap(
+        ctx, QString::fromLatin1(prefix),
+        [&] {
+            file.emplace(path, recordLength, blank);
+            body(*file);
+            file->close();
+        },
+        [&] {
+            if (file) file->closeQuietly();
+        });
+}
+
+} // namespace cw
