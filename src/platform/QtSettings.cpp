@@ -11,7 +11,7 @@ QString keyOf(const QString& key) {
 } // namespace
 
 QtSettings::QtSettings()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Cartwise"),
                                              QStringLiteral("Cartwise"))) {}
 

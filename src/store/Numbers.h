@@ -26,7 +26,7 @@ QString formatFixed(const QString& text);
 QString formatWhole(double value);
 QString formatFixed(double value);
 
-// A number as short decimal text that reads back to the same value ("2.5", "5").
+// A number as short decimal text, at most 15 significant digits ("2.5", "5").
 QString shortestText(double value);
 
 // Conversions to whole numbers, halves to the even neighbour, Failure("Overflow") out of range.

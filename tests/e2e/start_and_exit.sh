@@ -20,6 +20,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cp "$data"/*.dat "$XDG_DATA_HOME/Cartwise/"
 printf '[general]\nsort=Sorted by Isle\n' > "$XDG_CONFIG_HOME/Cartwise/Cartwise.conf"
 before=$(cat "$XDG_DATA_HOME/Cartwise/"*.dat | md5sum)
+touch -d '2000-01-01' "$XDG_CONFIG_HOME/Cartwise/Cartwise.conf"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" >"$T/log" 2>&1 & app=$!
@@ -39,8 +40,11 @@ xdotool key alt+x
 for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
 if kill -0 $app 2>/dev/null; then echo "FAIL: Alt+X did not end the program"; exit 1; fi
 wait $app || { echo "FAIL: exit status $?"; cat "$T/log"; exit 1; }
-grep -q '^sort=Sorted by Isle$' "$XDG_CONFIG_HOME/Cartwise/Cartwise.conf" ||
-  { echo "FAIL: sort setting"; cat "$XDG_CONFIG_HOME/Cartwise/Cartwise.conf"; exit 1; }
+# The sort order read at the start was written back at the end, into the same file.
+conf="$XDG_CONFIG_HOME/Cartwise/Cartwise.conf"
+[ "$(find "$XDG_CONFIG_HOME" -type f | wc -l)" = 1 ] || { echo "FAIL: other settings files"; find "$XDG_CONFIG_HOME"; exit 1; }
+[ -n "$(find "$conf" -newermt '2001-01-01')" ] || { echo "FAIL: settings not written at exit"; exit 1; }
+grep -q '^sort=Sorted by Isle$' "$conf" || { echo "FAIL: sort setting"; cat "$conf"; exit 1; }
 after=$(cat "$XDG_DATA_HOME/Cartwise/"*.dat | md5sum)
 [ "$before" = "$after" ] || { echo "FAIL: data files changed"; exit 1; }
 echo "PASS: window ${WIDTH}x$HEIGHT, ended by Alt+X, settings kept"
