@@ -4,6 +4,7 @@
 #include "CategoryPanel.h"
 #include "Dialogs.h"
 #include "Guard.h"
+#include "PlacedButton.h"
 #include "ShoppingListPanel.h"
 #include "SortedListBox.h"
 #include "editor/frmItem.h"
@@ -25,10 +26,7 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, frmMain& main, QWidget* p
     lstAvailable->setObjectName(QStringLiteral("lstAvailable"));
     lstAvailable->setGeometry(twipsRect(180, 300, 2535, 1440));
     auto button = [this](const char* name, const char* caption, int left, int top) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(twipsRect(left, top, 975, 375));
-        return b;
+        return placedButton(this, name, QString::fromLatin1(caption), left, top, 975, 375);
     };
     cmdNewItem = button("cmdNewItem", "New Item", 2820, 300);
     cmdEditItem = button("cmdEditItem", "Edit Item", 2820, 720);

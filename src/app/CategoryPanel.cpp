@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Guard.h"
+#include "PlacedButton.h"
 #include "SortedListBox.h"
 #include "frmMain.h"
 #include "platform/Twips.h"
@@ -21,10 +22,7 @@ CategoryPanel::CategoryPanel(Context& ctx, frmMain& main, QWidget* parent)
     lstCat->setObjectName(QStringLiteral("lstCat"));
     lstCat->setGeometry(twipsRect(180, 300, 2475, 1440));
     auto button = [this](const char* name, const char* caption, int top) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(twipsRect(2760, top, 975, 375));
-        return b;
+        return placedButton(this, name, QString::fromLatin1(caption), 2760, top, 975, 375);
     };
     cmdNewCat = button("cmdNewCat", "New Cat", 300);
     cmdEditCat = button("cmdEditCat", "Edit Cat", 720);

@@ -3,6 +3,7 @@
 #include "CaptionLabel.h"
 #include "Dialogs.h"
 #include "Guard.h"
+#include "PlacedButton.h"
 #include "QuantityKeypad.h"
 #include "ShoppingGrid.h"
 #include "platform/Twips.h"
@@ -37,10 +38,7 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     lblCurrentListID->hide();
 
     auto button = [this](const char* name, const char* caption, int top) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(twipsRect(7500, top, 1455, 375));
-        return b;
+        return placedButton(this, name, QString::fromLatin1(caption), 7500, top, 1455, 375);
     };
     cmdRemoveItem = button("cmdRemoveItem", "Remove Item", 360);
     cmdClearList = button("cmdClearList", "Clear List", 780);

@@ -47,7 +47,6 @@ public:
 
     // The shared error reporter objError: made at its first use, released by EndProgram.
     cError& objError();
-    bool hasObjError() const { return m_error != nullptr; }
     void releaseObjError();
 
 private:
