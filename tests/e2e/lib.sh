@@ -1,0 +1,210 @@
+# The end-to-end driver: the built program under a private X server with a window manager,
+# used through real X input (xdotool) and checked by what it writes to disk.
+#
+# A story sources this file, then calls e2e_begin and the verbs below. The environment names
+# the program (CARTWISE), the layout probe (CARTWISE_PROBE) and the sample data
+# (CARTWISE_SAMPLES). Every wait polls for something to appear; none is a fixed sleep alone.
+set -euo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20} # seconds any one wait may take
+story=$(basename "$0" .sh)
+
+fail() {
+    echo "FAIL [$story]: $*" >&2
+    # E2E_SHOTS=DIR keeps a picture of every window of the program at the moment of failure.
+    if [ -n "${E2E_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ]; then
+        local id
+        mkdir -p "$E2E_SHOTS"
+        for id in $(xdotool search --onlyvisible --class cartwise 2>/dev/null); do
+            xwd -id "$id" -silent >"$E2E_SHOTS/$story-$id.xwd" 2>/dev/null || true
+        done
+    fi
+    if [ -n "${T:-}" ] && [ -s "$T/app.log" ]; then sed 's/^/  app: /' "$T/app.log" >&2; fi
+    exit 1
+}
+pass() { echo "PASS [$story]: $*"; }
+
+# Runs "$@" until it succeeds; fails with the last argument's description after the timeout.
+wait_for() {
+    local what=$1
+    shift
+    local end=$((SECONDS + E2E_TIMEOUT))
+    until "$@" 2>/dev/null; do
+        [ $SECONDS -lt $end ] || fail "timed out waiting for $what"
+        sleep 0.05
+    done
+}
+
+e2e_cleanup() {
+    local pid
+    for pid in ${app:-} ${wm:-} ${xserver:-}; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    [ -n "${T:-}" ] && rm -rf "$T"
+}
+
+# A private display (the server picks a free number and reports it once it accepts
+# connections), a window manager, and a fresh home whose data directory holds $1's files.
+e2e_begin() {
+    local tool
+    for tool in Xvfb openbox xdotool xwininfo xprop; do
+        command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    T=$(mktemp -d)
+    trap e2e_cleanup EXIT
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$T/display" \
+        >"$T/xvfb.log" 2>&1 &
+    xserver=$!
+    wait_for "the X server" test -s "$T/display"
+    export DISPLAY=":$(head -n1 "$T/display")"
+    export QT_QPA_PLATFORM=xcb
+    openbox --sm-disable >"$T/wm.log" 2>&1 &
+    wm=$!
+    wait_for "the window manager" wm_running
+    export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config XDG_RUNTIME_DIR=$T/run
+    DATA=$XDG_DATA_HOME/Cartwise CONF=$XDG_CONFIG_HOME/Cartwise/Cartwise.conf
+    mkdir -p "$HOME" "$DATA" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    if [ -n "${1:-}" ]; then cp "$1"/* "$DATA/"; fi
+    "$CARTWISE_PROBE" >"$T/layout" 2>"$T/probe.log" || fail "layout probe: $(cat "$T/probe.log")"
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# ---- Windows
+
+# The id of the program's visible window with exactly this title (message boxes without a
+# caption have an empty one).
+window_id() {
+    local want=$1 id
+    for id in $(xdotool search --onlyvisible --class cartwise 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$want" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+has_window() { [ -n "$(window_id "$1")" ]; }
+no_window() { ! has_window "$1"; }
+
+# Waits for the window, makes sure it has the keyboard, and sets WIN to its id.
+wait_window() {
+    wait_for "the window \"$1\"" has_window "$1"
+    WIN=$(window_id "$1")
+    wait_for "\"$1\" to get the focus" is_active "$WIN"
+}
+is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+    xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    return 1
+}
+wait_gone() { wait_for "the window $1 to close" window_gone "$1"; }
+window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+# A message box or input box: waits for it, sends the keys, waits for it to close.
+answer() {
+    local title=$1
+    shift
+    wait_window "$title"
+    local box=$WIN
+    xdotool key --delay 30 "$@"
+    wait_gone "$box"
+}
+# An input box: the text replaces the default answer, then Enter.
+input() {
+    wait_window "$1"
+    local box=$WIN
+    xdotool key ctrl+a BackSpace
+    [ -z "$2" ] || xdotool type --delay 15 -- "$2"
+    xdotool key Return
+    wait_gone "$box"
+}
+
+# ---- The program
+
+start_app() {
+    "$CARTWISE" "$@" >"$T/app.log" 2>&1 &
+    app=$!
+    wait_window " Cartwise "
+    MAIN=$WIN
+    eval "$(xwininfo -id "$MAIN" | awk '/Absolute upper-left X/ {print "ORIGIN_X=" $NF}
+                                      /Absolute upper-left Y/ {print "ORIGIN_Y=" $NF}')"
+}
+# Ends the program with the bar's Exit (Alt+X) and waits for it to end by itself.
+quit_app() {
+    focus_main
+    xdotool key alt+x
+    wait_exit
+}
+wait_exit() {
+    wait_for "the program to end" app_ended
+    local status=0
+    wait "$app" || status=$?
+    app=""
+    [ $status -eq 0 ] || fail "the program ended with status $status"
+}
+app_ended() { ! kill -0 "$app"; }
+focus_main() { wait_for "the main window to get the focus" is_active "$MAIN"; }
+
+# ---- Mouse and keyboard on the main window
+
+# Screen position of a control's centre, or of row N (counted from 1) of a list or grid.
+where() {
+    local name=$1 row=${2:-}
+    awk -v n="$name" -v r="$row" -v ox="$ORIGIN_X" -v oy="$ORIGIN_Y" '
+        $1 == n { x = $2 + int($4 / 2); y = $3 + int($5 / 2); found = 1 }
+        $1 == n ".row" { top = $2; h = $3 }
+        END {
+            if (!found) exit 1
+            if (r != "") y = top + int((r - 0.5) * h)
+            print ox + x, oy + y
+        }' "$T/layout" || fail "no control $name on the main window"
+}
+click() {
+    focus_main
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(where "$@") click 1
+}
+double_click() {
+    focus_main
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(where "$@") click --repeat 2 --delay 60 1
+}
+keys() { xdotool key --delay 30 "$@"; }
+type_text() { xdotool type --delay 15 -- "$1"; }
+
+# ---- Files
+
+# Waits until the file holds exactly the bytes of the second file.
+wait_bytes() {
+    wait_for "$1 to hold the expected bytes" cmp -s "$1" "$2"
+}
+same_bytes() {
+    cmp -s "$1" "$2" || fail "$1 differs from what was expected: $(cmp "$1" "$2" 2>&1 || true)"
+}
+# Field of N bytes: the text padded with blanks (or cut) to the width.
+field() { printf '%-*.*s' "$2" "$2" "$1"; }
+# A category record, and a source item record from its fields in file order:
+# item quantity cost size catid isle selected-flag selected-quantity.
+cat_record() { field "$1" 50; }
+item_record() {
+    field "$1" 50
+    field "$2" 10
+    field "$3" 10
+    field "$4" 50
+    printf "\\x$(printf %02x $(($5 & 255)))\\x$(printf %02x $(($5 >> 8 & 255)))\\0\\0"
+    field "$6" 50
+    field "$7" 1
+    field "$8" 10
+    field "" 50
+}
+# Record N (from 1) of a file of records of the given length.
+record() { tail -c +$((($3 - 1) * $2 + 1)) "$1" | head -c "$2"; }
+# The file as it is, with record N replaced by what the command prints.
+with_record() {
+    local file=$1 len=$2 n=$3
+    shift 3
+    head -c $(((n - 1) * len)) "$file"
+    "$@"
+    tail -c +$((n * len + 1)) "$file"
+}
