@@ -2,6 +2,8 @@
 
 #include "store/Failure.h"
 
+#include <QMouseEvent>
+
 namespace cw {
 
 namespace {
@@ -12,10 +14,43 @@ constexpr int kKeyRole = Qt::UserRole + 1;
 SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (!m_settingFromCode) emit indexClicked();
-    });
+    connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::selectionMoved);
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit entryDoubleClicked(); });
+}
+
+// The keyboard moves the selection at once; a mouse press waits for its release.
+void SortedListBox::selectionMoved() {
+    if (!m_settingFromCode && !m_pressed && selectedIndex() >= 0) emit indexClicked();
+}
+
+void SortedListBox::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    m_pressOnEntry = m_pressed && itemAt(event->position().toPoint()) != nullptr;
+    QListWidget::mousePressEvent(event);
+}
+
+// A click is a press and a release on the list; the entry under the release (after a drag, the
+// one the selection followed) is the one selected.
+void SortedListBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked = m_pressed && m_pressOnEntry;
+    m_pressed = false;
+    QListWidget::mouseReleaseEvent(event);
+    if (clicked && selectedIndex() >= 0) emit indexClicked();
+}
+
+// The second press of a double click is no new click: the first one has chosen the entry.
+void SortedListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_pressed = false;
+    m_pressOnEntry = false;
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+// One entry is always chosen by a click: Ctrl+click does not leave the list without a
+// selection, and a click beside the entries changes nothing.
+QItemSelectionModel::SelectionFlags SortedListBox::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* /*event*/) const {
+    if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+    return QItemSelectionModel::ClearAndSelect;
 }
 
 void SortedListBox::clear() {

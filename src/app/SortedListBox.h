@@ -1,7 +1,8 @@
 #pragma once
 // A list box that keeps its entries in ascending order without regard to case, each entry
-// carrying a 32-bit item data. Setting the selected index from code runs the same click
-// handler (the indexClicked signal) as a user's click.
+// carrying a 32-bit item data. A mouse click on an entry, a move with the keyboard and a
+// selection set from code each run the click handler (the indexClicked signal) once, with the
+// new entry already selected.
 #include "store/ListTarget.h"
 
 #include <QListWidget>
@@ -35,10 +36,21 @@ signals:
     void indexClicked(); // a click, or a selection made by code
     void entryDoubleClicked();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
 private:
     void checkIndex(int index) const;
+    void selectionMoved();
     int m_newIndex = -1;
     bool m_settingFromCode = false;
+    // A mouse press selects on the press and clicks on the release.
+    bool m_pressed = false;
+    bool m_pressOnEntry = false;
 };
 
 } // namespace cw
