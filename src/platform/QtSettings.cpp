@@ -4,12 +4,6 @@
 
 namespace cw {
 
-namespace {
-QString keyOf(const QString& key) {
-    return QStringLiteral("general/") + key;
-}
-} // namespace
-
 QtSettings::QtSettings()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Cartwise"),
@@ -19,12 +13,12 @@ QtSettings::QtSettings(const QString& iniPath)
     : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 
 QString QtSettings::get(const QString& key, const QString& defaultValue) const {
-    const QVariant v = m_settings->value(keyOf(key));
+    const QVariant v = m_settings->value(key);
     return v.isValid() ? v.toString() : defaultValue;
 }
 
 void QtSettings::save(const QString& key, const QString& value) {
-    m_settings->setValue(keyOf(key), value);
+    m_settings->setValue(key, value);
     flush();
 }
 

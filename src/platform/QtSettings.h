@@ -1,6 +1,9 @@
 #pragma once
-// The per-user settings in QSettings: organization and application "Cartwise", group
-// "general" ($XDG_CONFIG_HOME/Cartwise/Cartwise.conf).
+// The per-user settings in QSettings: organization and application "Cartwise", in
+// $XDG_CONFIG_HOME/Cartwise/Cartwise.conf. The keys stand at the top level, which the file
+// holds as its one section "[General]" (a section written "[general]" by hand reads the same).
+// A group named "general" would not do: QSettings writes it as "[%General]" and does not read
+// that back as the same group.
 #include "Settings.h"
 
 #include <QSettings>

@@ -68,24 +68,32 @@ e2e_begin() {
     "$CARTWISE_PROBE" >"$T/layout" 2>"$T/probe.log" || fail "layout probe: $(cat "$T/probe.log")"
 }
 
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *"window id"* ]]; }
 
 # ---- Windows
 
-# The id of the program's visible window with exactly this title (message boxes without a
-# caption have an empty one).
-window_id() {
-    local want=$1 id
+# The program's visible windows, one line each: id, "menu" or "window", title. Pop-up menus
+# are override-redirect windows, so the window manager never frames them.
+app_windows() {
+    local id info
     for id in $(xdotool search --onlyvisible --class cartwise 2>/dev/null); do
-        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$want" ]; then
-            echo "$id"
-            return 0
-        fi
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        case $info in *"Override Redirect State: yes"*) echo "$id menu $(xdotool getwindowname "$id")" ;;
+        *) echo "$id window $(xdotool getwindowname "$id")" ;; esac
     done
-    return 1
 }
-has_window() { [ -n "$(window_id "$1")" ]; }
+# The id of the program's window with exactly this title (message boxes without a caption
+# have an empty one); fails when there is none.
+window_id() {
+    app_windows | awk -v t="$1" '!f && $2 == "window" && substr($0, length($1 $2) + 3) == t { print $1; f = 1 }
+                              END { exit !f }'
+}
+has_window() { window_id "$1" >/dev/null; }
 no_window() { ! has_window "$1"; }
+menu_open() { [[ $'\n'$(app_windows) == *$'\n'[0-9]*" menu "* ]]; }
+wait_menu() { wait_for "a menu to open" menu_open; }
+# Every box the program shows, by title (the main window is left out).
+boxes() { app_windows | awk '$2 == "window" && $0 !~ / window  Cartwise $/ { print substr($0, length($1 $2) + 3) }'; }
 
 # Waits for the window, makes sure it has the keyboard, and sets WIN to its id.
 wait_window() {
@@ -180,6 +188,7 @@ wait_bytes() {
     wait_for "$1 to hold the expected bytes" cmp -s "$1" "$2"
 }
 same_bytes() {
+    [ -z "${E2E_KEEP:-}" ] || cp "$1" "$2" "$E2E_KEEP/" 2>/dev/null || true
     cmp -s "$1" "$2" || fail "$1 differs from what was expected: $(cmp "$1" "$2" 2>&1 || true)"
 }
 # Field of N bytes: the text padded with blanks (or cut) to the width.
@@ -207,4 +216,39 @@ with_record() {
     head -c $(((n - 1) * len)) "$file"
     "$@"
     tail -c +$((n * len + 1)) "$file"
+}
+
+# ---- Commands of the main window
+
+# Opens a menu by its access key and runs its Nth entry (separators not counted).
+menu_command() {
+    focus_main
+    keys "$1"
+    wait_menu
+    local n
+    for ((n = 1; n < $2; n++)); do keys Down; done
+    keys Return
+}
+# File > Export into the folder (the default answer when it is empty); OK on completion.
+export_list() {
+    menu_command alt+f 2
+    wait_window "Export Shopping List"
+    if [ -n "$1" ]; then input "Export Shopping List" "$1"; else answer "Export Shopping List" Return; fi
+}
+# The item column of every line of an export file, header first.
+export_items() {
+    local n=0 size
+    size=$(stat -c %s "$1")
+    while [ $((n * 300)) -lt "$size" ]; do
+        record "$1" 300 $((n + 1)) | awk -F'","' 'NR == 1 { print $2 }'
+        n=$((n + 1))
+    done
+}
+# Sort List, then the pop-up menu's entry: 1 By Category, 2 By Item Description, 3 By Isle #.
+sort_by() {
+    click cmdSortList
+    wait_menu
+    local n
+    for ((n = 0; n < $1; n++)); do keys Down; done
+    keys Return
 }
