@@ -148,7 +148,9 @@ void frmItem::buildControls() {
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(twipsRect(4860, 2400, 975, 375));
     cmdSave->setAutoDefault(true); // Enter on the focused button presses it
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] {
+        if (leaveFocusedField()) cmdSave_Click();
+    });
     lblID = new CaptionLabel(area);
     lblID->setObjectName(QStringLiteral("lblID"));
     lblID->setGeometry(twipsRect(3360, 720, 435, 315));
@@ -373,6 +375,18 @@ void frmItem::fieldLeft(int index, Qt::FocusReason reason) {
     m_leavingField = -1;
 }
 
+// Save pressed with its access key leaves the field that has the focus only afterwards: its
+// rules run first, as when the focus moves to the button, and a refusal stops the save.
+bool frmItem::leaveFocusedField() {
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (!m_txtGen[i]->hasFocus()) continue;
+        m_fieldRefused = false;
+        fieldLeft(i, Qt::ShortcutFocusReason);
+        return !m_fieldRefused;
+    }
+    return true;
+}
+
 void frmItem::txtGen_LostFocus(int Index) {
     QLineEdit* field = txtGen(Index);
     if (Index == kQuantity && trimSpaces(field->text()).isEmpty()) setField(Index, "1");
@@ -383,6 +397,7 @@ void frmItem::txtGen_LostFocus(int Index) {
                                MsgButtons::Ok, MsgIcon::None, m_ctx.appTitle);
         setField(Index, QString());
         field->setFocus();
+        m_fieldRefused = true;
         return;
     }
     if (tag == QLatin1String("Numeric"))

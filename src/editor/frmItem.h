@@ -72,6 +72,7 @@ private:
     void convertTextFields(QString (*convert)(const QString&));
     void setField(int index, const QString& text);
     void fieldLeft(int index, Qt::FocusReason reason);
+    bool leaveFocusedField();
     // Runs a handler that has no error trap of its own from an event: a failure is reported
     // under the handler's name and ends the program, as it would for any unhandled failure.
     template <class F> void untrapped(const char* name, F&& handler) noexcept;
@@ -84,6 +85,7 @@ private:
     bool m_resizing = false;
     bool m_shown = false;
     int m_leavingField = -1; // the field whose leave rules are running, -1 for none
+    bool m_fieldRefused = false; // the last leave rules refused the field's text
 };
 
 } // namespace cw
