@@ -93,6 +93,9 @@ void AvailableItemsPanel::DeleteSelectedItem() {
         if (!item.blnDeleteRecord(id)) return;
         lstAvailable->removeAt(index);
         if (lstAvailable->count() > 0) lstAvailable->setSelectedIndex(0);
+        // A deleted item leaves the shopping list's view at once.
+        m_main.shoppingList()->RefreshSortList();
+        m_main.shoppingList()->RefreshMainList();
     });
 }
 

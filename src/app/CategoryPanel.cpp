@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Guard.h"
 #include "PlacedButton.h"
+#include "ShoppingListPanel.h"
 #include "SortedListBox.h"
 #include "frmMain.h"
 #include "platform/Twips.h"
@@ -109,6 +110,10 @@ void CategoryPanel::DeleteSelectedCategory() {
         lstCat->removeAt(index);
         m_main.lstAvailable()->clear();
         if (lstCat->count() > 0) lstCat->setSelectedIndex(0);
+        // The deleted items leave the shopping list's view at once, so that no later refill
+        // reads them back.
+        m_main.shoppingList()->RefreshSortList();
+        m_main.shoppingList()->RefreshMainList();
     });
 }
 

@@ -201,29 +201,6 @@ TEST_F(MainWindowTest, RemoveAndClearTakeItemsOffTheList) {
     EXPECT_EQ(column(2), QStringList({"Butter"}));
 }
 
-TEST_F(MainWindowTest, DeletingACategoryTakesItsItemsAlong) {
-    const qint32 dairy = addCategory("Dairy");
-    const qint32 bakery = addCategory("Bakery");
-    addItem({"Milk", "2", "1.29", "", "", dairy});
-    addItem({"Bread", "1", "2.49", "", "", bakery});
-    start();
-    choose(lstCat(), "Dairy");
-    click(items().cmdCatToList);
-    choose(lstCat(), "Bakery");
-    click(items().cmdCatToList);
-    choose(lstCat(), "Dairy");
-    t.prompts.answerYes();
-    click(cats().cmdDeleteCat);
-    EXPECT_EQ(itemBytes(1), itemRecord({}));
-    EXPECT_EQ(texts(lstCat()), QStringList({"Bakery"}));
-    EXPECT_EQ(texts(lstAvailable()), QStringList({"Bread"}));
-    // The grid keeps the deleted row until it is rebuilt.
-    EXPECT_EQ(column(2), QStringList({"Bread", "Milk"}));
-    w->findChild<QAction*>("mnuRefreshCL")->trigger();
-    EXPECT_EQ(column(2), QStringList({"Bread"}));
-    EXPECT_EQ(total(), "2.49");
-}
-
 TEST_F(MainWindowTest, DeletingAnItemSelectsTheFirstRemaining) {
     const qint32 dairy = addCategory("Dairy");
     addItem({"Milk", "2", "1.29", "", "", dairy});
