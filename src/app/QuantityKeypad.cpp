@@ -53,6 +53,15 @@ void QuantityKeypad::cmdNum_Click(int Index) {
             if (leadingNumber(qty) > 32768)
                 return MsgBox(
                     m_ctx, QStringLiteral("Quantities above 32768 not supported in this function"));
+            // The grid, the total and the record must agree: a quantity the record's field
+            // cannot hold whole, or so far below zero that its cost leaves the range of the
+            // money type, is refused like one above 32768.
+            if (leadingNumber(qty) < -32768)
+                return MsgBox(
+                    m_ctx, QStringLiteral("Quantities below -32768 not supported in this function"));
+            if (shortestText(leadingNumber(qty)).size() > SourceItemLayout::selectedQuantity.width)
+                return MsgBox(m_ctx, QStringLiteral("Quantities of more than 10 characters not "
+                                                    "supported in this function"));
         }
         cSourceItem item(m_ctx);
         item.blnFindRecord(id);
