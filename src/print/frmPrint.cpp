@@ -2,6 +2,7 @@
 
 #include "PrintOut.h"
 #include "platform/LinePrinter.h"
+#include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "store/Context.h"
@@ -122,8 +123,26 @@ qint16 frmPrint::chosenSize() const {
     return 8;
 }
 
+// The page length as the printout will read it: a text it cannot take as a 16-bit whole
+// number would make every printout fail, so it is refused here, before anything is stored.
+bool frmPrint::pageLengthAccepted() {
+    bool usable = false;
+    skip([&] {
+        if (leadingNumber(txtGen0->text()) == 0) txtGen0->setText(QStringLiteral("50"));
+        toInteger(txtGen0->text());
+        usable = true;
+    });
+    if (usable) return true;
+    m_ctx.prompts->message(
+        QStringLiteral("Max Lines Per Page must be a number from -32768 to 32767"), MsgButtons::Ok,
+        MsgIcon::None, m_ctx.appTitle);
+    txtGen0->setFocus();
+    txtGen0->selectAll();
+    return false;
+}
+
 void frmPrint::cmdOK_Click() {
-    if (m_busy) return;
+    if (m_busy || !pageLengthAccepted()) return;
     m_busy = true;
     bool printed = false;
     trap(m_ctx, QStringLiteral("frmPrint.cmdOK_Click_Error: "), [&] { printed = saveAndPrint(); });
@@ -133,7 +152,6 @@ void frmPrint::cmdOK_Click() {
 
 bool frmPrint::saveAndPrint() {
     const qint16 size = chosenSize();
-    if (leadingNumber(txtGen0->text()) == 0) txtGen0->setText(QStringLiteral("50"));
     m_ctx.settings->save(kMaxLines, txtGen0->text());
     m_ctx.settings->save(kFontSize, QString::number(size));
     QCoreApplication::processEvents();

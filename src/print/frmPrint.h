@@ -38,6 +38,7 @@ private:
     void buildControls();
     qint16 chosenSize() const;
     // Stores, chooses the printer and prints; false when nothing was printed.
+    bool pageLengthAccepted();
     bool saveAndPrint();
 
     Context& m_ctx;
