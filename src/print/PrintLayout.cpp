@@ -61,7 +61,8 @@ QString printMargin() {
 }
 
 QString fitField(const QString& text, int width, bool rightAligned) {
-    const QString cut = trimBlanks(text).left(width);
+    const QString trimmed = trimBlanks(text);
+    const QString cut = rightAligned ? trimmed : trimmed.left(width);
     const QString padding(width - cut.size(), QLatin1Char(' '));
     return rightAligned ? padding + cut : cut + padding;
 }

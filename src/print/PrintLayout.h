@@ -25,8 +25,9 @@ struct PrintLayout {
 // The left margin that begins every non-empty print line.
 QString printMargin();
 
-// A text fitted into a field: trimmed of blanks, cut to its first `width` characters, padded
-// with blanks on the right (left-aligned) or on the left (right-aligned).
+// A text fitted into a field: trimmed of blanks, padded with blanks on the right (left-aligned)
+// or on the left (right-aligned). A left-aligned text is cut to its first `width` characters;
+// a right-aligned one (a number) is never cut and widens the line instead.
 QString fitField(const QString& text, int width, bool rightAligned);
 
 } // namespace cw

@@ -100,7 +100,7 @@ protected:
 } // namespace
 
 TEST_F(PrintTest, FieldsAreTrimmedCutAndPlacedAtTheirPositionsInEveryLayout) {
-    grid.add({" 7 ", " Milk ", " 1 l ", " Dairy ", " 123456789 ", " 1234567890123456 "});
+    grid.add({" 7 ", " Milk ", " 1 l ", " Dairy ", " 12345678 ", " 1234567.50 "});
     grid.add({"Aisle 7", "Organic extra virgin olive oil, cold pre", "", "", "", ""});
     // 8, 9 and 10 points: the fields' positions, and the second row with its blanks collapsed
     const char* layouts[][2] = {
