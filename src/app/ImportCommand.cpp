@@ -1,7 +1,6 @@
 #include "ImportCommand.h"
 
 #include "modmain.h"
-#include "platform/Prompts.h"
 #include "store/Failure.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
@@ -9,9 +8,15 @@
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 
+#include "platform/Prompts.h"
+
+#include <QTemporaryDir>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace cw {
 namespace {
@@ -47,11 +52,74 @@ const char* oldCategoryBlank() {
     return blank.constData();
 }
 
-// Removes a current data file; one that is not there is already gone.
-void removeIfPresent(const QString& path) {
-    struct stat st {};
-    if (::lstat(path.toLocal8Bit().constData(), &st) != 0 && errno == ENOENT) return;
-    deleteFile(path);
+[[noreturn]] void failWith(const QString& what) {
+    throw Failure((what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)))
+                      .toLocal8Bit()
+                      .toStdString());
+}
+
+void renameFile(const QString& from, const QString& to) {
+    if (::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0)
+        failWith(QStringLiteral("Could not move ") + from + QStringLiteral(" to ") + to);
+}
+
+// Makes the directory's entries (renames included) durable.
+void syncDirectory(const QString& dir) {
+    const int fd = ::open(dir.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) failWith(QStringLiteral("Could not open ") + dir);
+    const int result = ::fsync(fd);
+    ::close(fd);
+    if (result != 0 && errno != EINVAL) failWith(QStringLiteral("Could not sync ") + dir);
+}
+
+// The new data files are built in a folder of their own inside the data directory (so that
+// they can be renamed into place), through a context whose data directory it is.
+struct Staging {
+    explicit Staging(const Context& ctx) : folder(ctx.dataPath(QStringLiteral(".import-XXXXXX"))) {
+        if (!folder.isValid())
+            throw Failure(
+                ("Could not make a folder in " + ctx.dataDir + ": " + folder.errorString())
+                    .toLocal8Bit()
+                    .toStdString());
+        target.prompts = ctx.prompts;
+        target.settings = ctx.settings;
+        target.programEnd = ctx.programEnd;
+        target.dataDir = folder.path();
+    }
+    QTemporaryDir folder;
+    Context target;
+};
+
+// Puts the new files in the current ones' place. The current files are first moved into the
+// staging folder, so that a failure part way can put every one of them back; the staging
+// folder, with the old files in it, is removed afterwards. A new file that was never made
+// (no used record) leaves no file, which the program reads as an empty one.
+void replaceCurrentFiles(const Context& ctx, Staging& staging) {
+    const QStringList names = {QString::fromLatin1(kCategoryFileName),
+                               QString::fromLatin1(kSourceItemFileName)};
+    const auto current = [&](const QString& n) { return ctx.dataPath(n); };
+    const auto fresh = [&](const QString& n) { return staging.target.dataPath(n); };
+    const auto old = [&](const QString& n) { return staging.target.dataPath("old-" + n); };
+    std::vector<QString> movedAside, movedIn;
+    try {
+        for (const QString& n : names) {
+            if (!fileExists(current(n))) continue;
+            renameFile(current(n), old(n));
+            movedAside.push_back(n);
+        }
+        for (const QString& n : names) {
+            if (!fileExists(fresh(n))) continue;
+            renameFile(fresh(n), current(n));
+            movedIn.push_back(n);
+        }
+        syncDirectory(ctx.dataDir);
+    } catch (...) {
+        for (const QString& n : movedIn)
+            skip([&] { renameFile(current(n), fresh(n)); });
+        for (const QString& n : movedAside)
+            skip([&] { renameFile(old(n), current(n)); });
+        throw;
+    }
 }
 
 QString importQuestion(const QString& directory) {
@@ -81,13 +149,12 @@ QString leftOutMessage(int count) {
 
 } // namespace
 
-void ImportCategories(Context& ctx, CategoryIds& ids) {
+bool ImportCategories(Context& ctx, const QString& oldFile, CategoryIds& ids) {
     std::optional<RecordFile> old;
-    trap(
+    return trap(
         ctx, QStringLiteral("ImportCategories_Error: "),
         [&] {
-            old.emplace(ctx.dataPath(QStringLiteral("cat.dat")), kOldCategoryLength, nullptr,
-                        RecordFile::Access::ReadOnly);
+            old.emplace(oldFile, kOldCategoryLength, nullptr, RecordFile::Access::ReadOnly);
             cCategory category(ctx);
             char record[kOldCategoryLength];
             const qint64 count = old->recordCount();
@@ -97,7 +164,9 @@ void ImportCategories(Context& ctx, CategoryIds& ids) {
                 if (name.isEmpty()) continue;
                 category.strCategory = name;
                 const qint32 id = category.lngAddRecord();
-                if (id != 0) ids[n] = id;
+                if (id == 0)
+                    throw Failure("Category " + std::to_string(n) + " of cat.dat was not added");
+                ids[n] = id;
             }
             old->close();
         },
@@ -106,14 +175,12 @@ void ImportCategories(Context& ctx, CategoryIds& ids) {
         });
 }
 
-int ImportItems(Context& ctx, const CategoryIds& ids) {
-    int leftOut = 0;
+bool ImportItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut) {
     std::optional<RecordFile> old;
-    trap(
+    return trap(
         ctx, QStringLiteral("ImportItems_Error: "),
         [&] {
-            old.emplace(ctx.dataPath(QStringLiteral("src.dat")), kOldItemLength, nullptr,
-                        RecordFile::Access::ReadOnly);
+            old.emplace(oldFile, kOldItemLength, nullptr, RecordFile::Access::ReadOnly);
             cSourceItem item(ctx);
             char record[kOldItemLength];
             const qint64 count = old->recordCount();
@@ -135,14 +202,14 @@ int ImportItems(Context& ctx, const CategoryIds& ids) {
                 item.strSelectedYN = kOldSelectedYN.read(record);
                 item.strSelectedQuantity = kOldSelectedQuantity.read(record);
                 item.strFuture.clear();
-                item.lngAddRecord();
+                if (item.lngAddRecord() == 0)
+                    throw Failure("Item " + std::to_string(n) + " of src.dat was not added");
             }
             old->close();
         },
         [&] {
             if (old) old->closeQuietly();
         });
-    return leftOut;
 }
 
 void mnuImportData_Click(Context& ctx) {
@@ -152,10 +219,11 @@ void mnuImportData_Click(Context& ctx) {
             if (ctx.prompts->message(importQuestion(ctx.dataDir), MsgButtons::YesNo, MsgIcon::None,
                                      QStringLiteral("Import Data Now ?")) != MsgAnswer::Yes)
                 return;
-            const QString missing =
-                !fileExists(ctx.dataPath(QStringLiteral("src.dat")))   ? QStringLiteral("src.dat")
-                : !fileExists(ctx.dataPath(QStringLiteral("cat.dat"))) ? QStringLiteral("cat.dat")
-                                                                       : QString();
+            const QString oldItems = ctx.dataPath(QStringLiteral("src.dat"));
+            const QString oldCategories = ctx.dataPath(QStringLiteral("cat.dat"));
+            const QString missing = !fileExists(oldItems)        ? QStringLiteral("src.dat")
+                                    : !fileExists(oldCategories) ? QStringLiteral("cat.dat")
+                                                                 : QString();
             if (!missing.isEmpty()) {
                 ctx.prompts->message(QStringLiteral("The ") + missing +
                                          QStringLiteral(" file could not be located in the "
@@ -164,12 +232,15 @@ void mnuImportData_Click(Context& ctx) {
                 return;
             }
 
-            removeIfPresent(cCategory(ctx).strFileName);
-            removeIfPresent(cSourceItem(ctx).strFileName);
-
+            // Everything is built aside first; a failure has been reported by then and the
+            // current data stays as it is.
+            Staging staging(ctx);
             CategoryIds ids;
-            ImportCategories(ctx, ids);
-            const int leftOut = ImportItems(ctx, ids);
+            int leftOut = 0;
+            if (!ImportCategories(staging.target, oldCategories, ids)) return;
+            if (!ImportItems(staging.target, oldItems, ids, leftOut)) return;
+            replaceCurrentFiles(ctx, staging);
+
             if (leftOut > 0)
                 ctx.prompts->message(leftOutMessage(leftOut), MsgButtons::Ok, MsgIcon::Information,
                                      ctx.appTitle);

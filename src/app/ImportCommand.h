@@ -1,7 +1,8 @@
 #pragma once
 // Help menu "Importing Data from Version 5.X": replaces all current data with the categories
 // and items of the old files cat.dat and src.dat found in the data directory, then ends the
-// program.
+// program. The new files are built aside and take the current ones' place only when the whole
+// import has succeeded; after any failure the current files are left exactly as they were.
 #include "store/Context.h"
 
 #include <unordered_map>
@@ -19,13 +20,15 @@ using CategoryIds = std::unordered_map<qint64, qint32>;
 
 void mnuImportData_Click(Context& ctx);
 
-// Adds every used record of cat.dat to the category file and notes its new ID in `ids`.
-// Reports its own failures.
-void ImportCategories(Context& ctx, CategoryIds& ids);
+// Adds every used record of the old category file to the category file of `ctx` and notes its
+// new ID in `ids`. Reports its own failures (a category the store could not add included) and
+// returns false after one.
+bool ImportCategories(Context& ctx, const QString& oldFile, CategoryIds& ids);
 
-// Adds every used record of src.dat to the source item file, attached to the new ID of the
-// category it belonged to. An item whose old category number names no carried-over category
-// is left out; the result is the number of such items. Reports its own failures.
-int ImportItems(Context& ctx, const CategoryIds& ids);
+// Adds every used record of the old item file to the source item file of `ctx`, attached to
+// the new ID of the category it belonged to. An item whose old category number names no
+// carried-over category is left out and counted in `leftOut`. Reports its own failures and
+// returns false after one.
+bool ImportItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut);
 
 } // namespace cw

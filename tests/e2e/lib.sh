@@ -73,13 +73,19 @@ wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *"window id"* ]]; }
 # ---- Windows
 
 # The program's visible windows, one line each: id, "menu" or "window", title. Pop-up menus
-# are override-redirect windows, so the window manager never frames them.
+# are override-redirect windows, so the window manager never frames them. The title is the
+# window's own WM_NAME: for a window without a caption Qt puts the program's name into the
+# name that window managers show.
 app_windows() {
-    local id info
+    local id info name
     for id in $(xdotool search --onlyvisible --class cartwise 2>/dev/null); do
         info=$(xwininfo -id "$id" 2>/dev/null) || continue
-        case $info in *"Override Redirect State: yes"*) echo "$id menu $(xdotool getwindowname "$id")" ;;
-        *) echo "$id window $(xdotool getwindowname "$id")" ;; esac
+        name=$(xprop -id "$id" WM_NAME 2>/dev/null) || continue
+        name=${name#*= }
+        name=${name#\"}
+        name=${name%\"}
+        case $info in *"Override Redirect State: yes"*) echo "$id menu $name" ;;
+        *) echo "$id window $name" ;; esac
     done
 }
 # The id of the program's window with exactly this title (message boxes without a caption
@@ -130,8 +136,14 @@ input() {
 
 # ---- The program
 
+# E2E_FILE_LIMIT=KB starts it with files limited to that size, as a nearly full disk would:
+# a write past the limit fails (the signal it raises is ignored, so the write reports it).
 start_app() {
-    "$CARTWISE" "$@" >"$T/app.log" 2>&1 &
+    if [ -n "${E2E_FILE_LIMIT:-}" ]; then
+        (trap '' XFSZ && ulimit -f "$E2E_FILE_LIMIT" && exec "$CARTWISE" "$@") >"$T/app.log" 2>&1 &
+    else
+        "$CARTWISE" "$@" >"$T/app.log" 2>&1 &
+    fi
     app=$!
     wait_window " Cartwise "
     MAIN=$WIN
