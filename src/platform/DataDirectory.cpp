@@ -1,6 +1,7 @@
 #include "DataDirectory.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace cw {
@@ -13,7 +14,10 @@ QString dataDirectory() {
 }
 
 QString documentsDirectory() {
-    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString documents =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // Many homes have no documents folder; the home folder always exists.
+    return QFileInfo(documents).isDir() ? documents : QDir::cleanPath(QDir::homePath());
 }
 
 } // namespace cw
