@@ -9,6 +9,7 @@
 #include "platform/QtProgramEnd.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSettings.h"
+#include "platform/SingleInstance.h"
 #include "store/Context.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +32,23 @@ int main(int argc, char** argv) {
     app.setContext(&ctx);
     app.setWindowIcon(QIcon(cw::AppIcon(64)));
 
+    // A second copy on the same data brings the first one's window to the front and ends,
+    // having written nothing.
+    cw::SingleInstance instance(ctx.dataDir);
+    if (!instance.acquire()) {
+        if (!instance.activateRunning())
+            prompts.message(QStringLiteral("Cartwise is already running."), cw::MsgButtons::Ok,
+                            cw::MsgIcon::Information, ctx.appTitle);
+        return 0;
+    }
+
     cw::frmMain main(ctx);
+    QObject::connect(&instance, &cw::SingleInstance::activationRequested, &main, [&main] {
+        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+        main.show();
+        main.raise();
+        main.activateWindow();
+    });
     main.show();
     return app.exec();
 }

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# One copy per data folder: a second start brings the running window to the front and ends
+# without writing anything; a lock left by a copy that was killed does not stop a new start.
+. "$(dirname "$0")/../lib.sh"
+e2e_begin "$CARTWISE_SAMPLES"
+start_app
+first=$app
+xdotool windowminimize "$MAIN"
+wait_for "the window to be minimized" window_gone "$MAIN"
+
+"$CARTWISE" >"$T/second.log" 2>&1 || fail "the second copy ended with status $?: $(cat "$T/second.log")"
+wait_for "the running window to come back" is_active "$MAIN"
+[ "$(app_windows | grep -c ' Cartwise $')" = 1 ] || fail "two main windows: $(app_windows)"
+
+rm "$XDG_RUNTIME_DIR"/cartwise-*.socket # the running copy cannot be reached
+"$CARTWISE" >"$T/second.log" 2>&1 &
+second=$!
+answer Cartwise Return # Cartwise is already running.
+wait "$second" || fail "the second copy ended with status $?"
+
+kill -KILL "$first"
+wait "$first" 2>/dev/null || true
+[ ! -e "$CONF" ] || fail "settings were written: $(cat "$CONF")"
+same_bytes "$DATA/ctwcat6.dat" "$CARTWISE_SAMPLES/ctwcat6.dat"
+same_bytes "$DATA/ctwsrc6.dat" "$CARTWISE_SAMPLES/ctwsrc6.dat"
+start_app # over the lock of the killed copy
+quit_app
+pass "one copy per data folder"
