@@ -183,12 +183,12 @@ where() {
 click() {
     focus_main
     # shellcheck disable=SC2046
-    xdotool mousemove --sync $(where "$@") click 1
+    xdotool mousemove $(where "$@") click 1
 }
 double_click() {
     focus_main
     # shellcheck disable=SC2046
-    xdotool mousemove --sync $(where "$@") click --repeat 2 --delay 60 1
+    xdotool mousemove $(where "$@") click --repeat 2 --delay 60 1
 }
 keys() { xdotool key --delay 30 "$@"; }
 type_text() { xdotool type --delay 15 -- "$1"; }
@@ -263,4 +263,9 @@ sort_by() {
     local n
     for ((n = 0; n < $1; n++)); do keys Down; done
     keys Return
+}
+# One 300-byte record of the export file: the line, CR LF, blanks.
+export_record() {
+    local line=$1$'\r\n'
+    printf '%s%*s' "$line" $((300 - ${#line})) ""
 }

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# A walk through every window, from an empty first start: categories, an item made in the
+# editor, the list and its keypad, help and about, export, printing, the version-5 import and
+# deleting all data. Each step is checked by the bytes the program writes.
+. "$(dirname "$0")/../lib.sh"
+e2e_begin
+cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
+mkdir "$T/out"
+start_app
+eval "$(xwininfo -id "$MAIN" -frame | awk '/Width/ {print "W=" $2} /Height/ {print "H=" $2}')"
+[ "$W" -le 640 ] && [ "$H" -le 440 ] || fail "the window is ${W}x$H with its frame"
+[ -f "$cat" ] && [ -f "$src" ] && [ ! -s "$cat" ] && [ ! -s "$src" ] || fail "no empty data files"
+
+click cmdNewCat
+input "New Category" Dairy
+click cmdNewCat
+input "New Category" Bakery
+click lstCat 1 # Bakery
+click cmdEditCat
+answer "Edit Category" alt+y
+input Cartwise "Bread & Rolls"
+{ cat_record Dairy; cat_record "Bread & Rolls"; } >"$T/want"
+wait_bytes "$cat" "$T/want"
+
+click cmdNewItem
+wait_window " Source Item"
+type_text "rye bread"
+keys Tab
+type_text "1 loaf"
+keys Tab
+type_text 12
+keys Tab
+type_text 2
+keys Tab
+type_text 3.5
+keys alt+s
+answer Cartwise Return # Record saved
+item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "" >"$T/want"
+same_bytes "$src" "$T/want"
+click lstAvailable 1
+click cmdItemToList
+click Grid1 1
+click cmdNum3 # 4
+item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 Y 4 >"$T/want"
+wait_bytes "$src" "$T/want"
+
+menu_command alt+h 1 # Help Topics for Cartwise
+answer " Cartwise Help Topics" Return
+menu_command alt+h 2 # About Cartwise
+answer "About Cartwise" Return
+
+export_list "$T/out"
+answer Cartwise Return
+{
+    export_record '"Isle","Item","Size","Category","Qty","Total"'
+    export_record '"12","Rye Bread","1 Loaf","Bread & Rolls","4","14.00"'
+} >"$T/want"
+same_bytes "$T/out/Cartwise.txt" "$T/want"
+menu_command alt+f 1
+wait_window " Print Defaults"
+keys Tab Tab space
+answer Print Return
+wait_for "the printout" test -s "$HOME/print.pdf"
+pdftotext -layout "$HOME/print.pdf" "$T/text"
+grep -q '^ *12 *Rye Bread *1 Loaf *Bread & Rolls *4 *14\.00$' "$T/text" &&
+    grep -q '^ *Total Estimated Cost 14\.00$' "$T/text" || fail "printout: $(cat "$T/text")"
+
+click lstCat 2 # Dairy
+click cmdDeleteCat
+answer "Delete Category" alt+y
+{ cat_record ""; cat_record "Bread & Rolls"; } >"$T/want"
+wait_bytes "$cat" "$T/want"
+
+cp "$CARTWISE_SAMPLES"/../v5_three_categories/*.dat "$DATA/"
+menu_command alt+h 3 # Importing Data from Version 5.X
+answer "Import Data Now ?" alt+y
+answer "" Return # The conversion has taken place. The program will now terminate
+wait_exit
+{ cat_record Dairy; cat_record Bakery; cat_record Produce; } >"$T/want"
+same_bytes "$cat" "$T/want"
+{
+    item_record Milk 2 2.49 "1 gal" 1 "" Y 2
+    item_record Bread 1 1.99 loaf 2 "" N 1
+    item_record Apples 6 0.50 each 3 "" Y 3
+    item_record Cheddar 1 4.00 "8 oz" 1 "" N ""
+} >"$T/want"
+same_bytes "$src" "$T/want"
+
+start_app
+menu_command alt+h 4 # How to Delete All Data
+answer "DELETE ALL DATA" alt+y
+answer "DELETE ALL DATA" alt+y
+wait_exit
+[ ! -e "$cat" ] && [ ! -e "$src" ] || fail "data files left: $(ls -A "$DATA")"
+start_app
+quit_app
+[ ! -s "$cat" ] && [ ! -s "$src" ] || fail "the next start is not empty"
+pass "every window, end to end"
