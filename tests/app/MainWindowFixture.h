@@ -1,19 +1,18 @@
 #pragma once
-// A main window on a fresh data directory, with helpers to reach its controls and to put
-// records into the files the way the program itself would.
+// A main window shown on a fresh data directory, driven the way a user drives it: mouse clicks
+// on buttons, on list rows and on grid rows, found by their control names. Records are put into
+// the files the way the program itself writes them.
 #include "TestContext.h"
-#include "app/AvailableItemsPanel.h"
-#include "app/CaptionLabel.h"
-#include "app/CategoryPanel.h"
-#include "app/QuantityKeypad.h"
 #include "app/ShoppingGrid.h"
-#include "app/ShoppingListPanel.h"
-#include "app/SortedListBox.h"
 #include "app/frmMain.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -29,7 +28,11 @@ protected:
     TestContext t;
     std::unique_ptr<frmMain> w;
 
-    void start() { w = std::make_unique<frmMain>(t.ctx); }
+    void start() {
+        w = std::make_unique<frmMain>(t.ctx);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
     void restart() {
         w.reset();
         start();
@@ -40,7 +43,7 @@ protected:
         c.strCategory = name;
         return c.lngAddRecord();
     }
-    qint32 addItem(const ItemSpec& s) {
+    qint32 addItem(const ItemSpec& s, const QString& onList = QString()) {
         cSourceItem i(t.ctx);
         i.strItem = s.item;
         i.strQuantity = s.quantity;
@@ -48,28 +51,55 @@ protected:
         i.strSize = s.size;
         i.strIsle = s.isle;
         i.lngCatID = s.catId;
-        return i.lngAddRecord();
+        const qint32 id = i.lngAddRecord();
+        if (!onList.isNull()) cSourceItem(t.ctx).blnSelectRecord(id, onList);
+        return id;
     }
 
-    CategoryPanel& cats() { return *w->categories(); }
-    AvailableItemsPanel& items() { return *w->available(); }
-    ShoppingListPanel& list() { return *w->shoppingList(); }
-    SortedListBox& lstCat() { return *cats().lstCat; }
-    SortedListBox& lstAvailable() { return *items().lstAvailable; }
-    ShoppingGrid& grid() { return *list().Grid1; }
-    QString total() { return list().lblGen4->caption(); }
-    QString selectedId() { return list().lblCurrentListID->caption(); }
+    template <class T = QWidget> T* find(const QString& name) {
+        T* control = w->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    void click(const QString& button) {
+        QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
+    }
+    // A click, or a double click: a click, then the second press and its release.
+    static void click(QWidget* widget, QPoint at, bool twice) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        if (!twice) return;
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    }
+    void clickKey(int index) { click(QStringLiteral("cmdNum%1").arg(index)); }
+    void trigger(const QString& action) { find<QAction>(action)->trigger(); }
+    QString caption(const QString& label) { return find<QLabel>(label)->text(); }
+    QString total() { return caption("lblGen4"); }
+    QString selectedId() { return caption("lblCurrentListID"); }
 
-    void click(QPushButton* b) { b->click(); }
-    void clickKey(int index) { list().keypad->cmdNum.at(index)->click(); }
-
-    // The texts of a list box, in order.
-    static QStringList texts(const ListTarget& l) {
+    // The texts of a list box, in order, and the row the user has chosen (-1 for none).
+    QStringList texts(const QString& list) {
         QStringList out;
-        for (int i = 0; i < l.count(); ++i)
-            out << l.text(i);
+        auto* l = find<QListWidget>(list);
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
         return out;
     }
+    int chosen(const QString& list) {
+        const auto selected = find<QListWidget>(list)->selectedItems();
+        return selected.isEmpty() ? -1 : find<QListWidget>(list)->row(selected.first());
+    }
+    // A mouse click (or double click) on the list entry with this text.
+    void choose(const QString& list, const QString& text, bool twice = false) {
+        auto* l = find<QListWidget>(list);
+        const auto found = l->findItems(text, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        l->scrollToItem(found.first());
+        const QPoint at = l->visualItemRect(found.first()).center();
+        click(l->viewport(), at, twice);
+    }
+
+    ShoppingGrid& grid() { return *find<ShoppingGrid>("Grid1"); }
     // Column `col` of every data row of the grid.
     QStringList column(int col) {
         QStringList out;
@@ -77,22 +107,12 @@ protected:
             out << grid().cellText(r, col);
         return out;
     }
-    // Selects the list entry with this text, as a user click does.
-    static void choose(SortedListBox& l, const QString& text) {
-        for (int i = 0; i < l.count(); ++i)
-            if (l.text(i) == text) return l.setSelectedIndex(i);
-        FAIL() << "no entry " << text.toStdString();
-    }
-    // Selects the grid row whose item column holds this text, as a user click does.
-    void chooseRow(const QString& item) {
-        for (int r = 1; r < grid().rowCount(); ++r) {
-            if (grid().cellText(r, 2) == item) {
-                grid().setCurrentGridRow(r);
-                list().Grid1_Click();
-                return;
-            }
-        }
-        FAIL() << "no row " << item.toStdString();
+    // A mouse click (or double click) on the grid row whose item column holds this text.
+    void chooseRow(const QString& item, bool twice = false) {
+        const int row = column(2).indexOf(item);
+        ASSERT_GE(row, 0) << item.toStdString();
+        const QPoint at = grid().visualRect(grid().model()->index(row, 2)).center();
+        click(grid().viewport(), at, twice);
     }
     QByteArray itemBytes(qint32 id) { return readFile(t.srcFile()).mid((id - 1) * 235, 235); }
 };

@@ -95,11 +95,8 @@ window_id() {
                               END { exit !f }'
 }
 has_window() { window_id "$1" >/dev/null; }
-no_window() { ! has_window "$1"; }
 menu_open() { [[ $'\n'$(app_windows) == *$'\n'[0-9]*" menu "* ]]; }
 wait_menu() { wait_for "a menu to open" menu_open; }
-# Every box the program shows, by title (the main window is left out).
-boxes() { app_windows | awk '$2 == "window" && $0 !~ / window  Cartwise $/ { print substr($0, length($1 $2) + 3) }'; }
 
 # Waits for the window, makes sure it has the keyboard, and sets WIN to its id.
 wait_window() {
@@ -113,7 +110,7 @@ is_active() {
     return 1
 }
 wait_gone() { wait_for "the window $1 to close" window_gone "$1"; }
-window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+window_gone() { [[ $(xwininfo -id "$1" 2>/dev/null) != *IsViewable* ]]; }
 
 # A message box or input box: waits for it, sends the keys, waits for it to close.
 answer() {
@@ -241,7 +238,7 @@ menu_command() {
     for ((n = 1; n < $2; n++)); do keys Down; done
     keys Return
 }
-# File > Export into the folder (the default answer when it is empty); OK on completion.
+# File > Export into the folder (the default answer when it is empty).
 export_list() {
     menu_command alt+f 2
     wait_window "Export Shopping List"
