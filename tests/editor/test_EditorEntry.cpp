@@ -5,19 +5,6 @@
 using namespace cw;
 using namespace cw::test;
 
-TEST_F(EditorTest, EnterMovesThroughTheFieldsToSaveWhichItPresses) {
-    frmItem& w = open();
-    QTest::keyClicks(field(0), "  fresh BREAD  ");
-    for (int i = 1; i <= frmItem::kFieldCount; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_EQ(QApplication::focusWidget(), i < 5 ? static_cast<QWidget*>(field(i)) : w.cmdSave);
-    }
-    // Leaving each field ran its rules.
-    EXPECT_EQ(texts(), QStringList({"Fresh Bread", "", "", "1.00", "0.00"}));
-    QTest::keyClick(w.cmdSave, Qt::Key_Return);
-    EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Record saved"});
-}
-
 TEST_F(EditorTest, NumericFieldsTakeDefaultsAndTwoDecimalsAndRefuseTheRest) {
     open();
     const std::tuple<int, const char*, const char*> cases[] = {

@@ -24,16 +24,11 @@ wait_bytes "$cat" "$T/want"
 
 click cmdNewItem
 wait_window " Source Item"
-type_text "rye bread"
-keys Tab
-type_text "1 loaf"
-keys Tab
-type_text 12
-keys Tab
-type_text 2
-keys Tab
-type_text 3.5
-keys alt+s
+for text in "rye bread" "1 loaf" 12 2 3.5; do # Enter moves on, from the last field to Save
+    type_text "$text"
+    keys Return
+done
+keys Return            # presses Save
 answer Cartwise Return # Record saved
 item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "" >"$T/want"
 same_bytes "$src" "$T/want"
@@ -93,6 +88,7 @@ answer "DELETE ALL DATA" alt+y
 wait_exit
 [ ! -e "$cat" ] && [ ! -e "$src" ] || fail "data files left: $(ls -A "$DATA")"
 start_app
-quit_app
+menu_command alt+f 4 # Exit
+wait_exit
 [ ! -s "$cat" ] && [ ! -s "$src" ] || fail "the next start is not empty"
 pass "every window, end to end"
