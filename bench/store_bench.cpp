@@ -6,8 +6,8 @@
 // --smoke runs every benchmark once on the small data set (a quick check that all work).
 #include "DataSet.h"
 #include "SqliteReference.h"
-#include "platform/Prompts.h"
-#include "store/Context.h"
+#include "core/Context.h"
+#include "core/Prompts.h"
 #include "store/SortedList.h"
 #include "store/cSourceItem.h"
 

@@ -1,6 +1,6 @@
-#include "TextRules.h"
+#include "editor/TextRules.h"
 
-#include "store/Numbers.h"
+#include "core/Numbers.h"
 #include "store/Records.h"
 
 #include <QChar>

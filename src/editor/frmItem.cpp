@@ -1,18 +1,18 @@
-#include "frmItem.h"
+#include "editor/frmItem.h"
 
-#include "EntryField.h"
-#include "TextRules.h"
-#include "app/CaptionLabel.h"
-#include "app/SortedListBox.h"
-#include "app/modmain.h"
-#include "platform/Prompts.h"
+#include "core/Failure.h"
+#include "core/Numbers.h"
+#include "core/Prompts.h"
+#include "core/Trap.h"
+#include "editor/TextRules.h"
 #include "platform/Settings.h"
-#include "platform/Twips.h"
-#include "store/Failure.h"
-#include "store/Numbers.h"
 #include "store/Records.h"
-#include "store/Trap.h"
 #include "store/cSourceItem.h"
+#include "widgets/CaptionLabel.h"
+#include "widgets/EntryField.h"
+#include "widgets/Guard.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,38 +73,17 @@ bool leavesField(Qt::FocusReason reason) {
 
 } // namespace
 
-template <class F> void frmItem::untrapped(const char* name, F&& handler) noexcept {
-    try {
-        handler();
-    } catch (...) {
-        const QString description = describe(std::current_exception());
-        skip([&] {
-            report(m_ctx, QStringLiteral("frmItem.") + QLatin1String(name) + QStringLiteral(": "),
-                   description);
-        });
-        skip([&] { EndProgram(m_ctx); });
-    }
-}
-
-// A window of its own that belongs to the main window: it stays above it and goes with it.
-frmItem::frmItem(Context& ctx, ItemEditorHost& host)
-    : QMainWindow(host.hostWindow(), Qt::Window), m_ctx(ctx), m_host(host) {
+frmItem::frmItem(Context& ctx, QWidget* mainWindow)
+    : QMainWindow(mainWindow, Qt::Window), m_ctx(ctx) {
     setObjectName(QStringLiteral("frmItem"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Source Item"));
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
+    useUiFont(this);
     buildControls();
     buildMenu();
     Form_Resize();
-    try {
-        Form_Load();
-    } catch (...) {
-        m_unloaded = true;
-        m_ctx.blnItemFormLoaded = false;
-        throw;
-    }
+    callOnResize(this, [this] { Form_Resize(); });
+    Form_Load();
 }
 
 frmItem::~frmItem() {
@@ -116,8 +95,6 @@ frmItem::~frmItem() {
         disconnect(field, nullptr, this, nullptr);
     }
     disconnect(lblID, nullptr, this, nullptr);
-    // A window destroyed without being closed is gone all the same.
-    if (!m_unloaded) m_ctx.blnItemFormLoaded = false;
 }
 
 void frmItem::buildControls() {
@@ -134,11 +111,11 @@ void frmItem::buildControls() {
         field->setMaxLength(f.maxLength);
         field->setProperty(kTag, QString::fromLatin1(f.tag));
         field->keyPressed = [this, i](int& keyAscii) {
-            untrapped("txtGen_KeyPress", [&] { txtGen_KeyPress(i, keyAscii); });
+            guarded(m_ctx, [&] { txtGen_KeyPress(i, keyAscii); });
         };
         field->focusLost = [this, i](Qt::FocusReason reason) { fieldLeft(i, reason); };
         connect(field, &QLineEdit::textChanged, this,
-                [this, i] { untrapped("txtGen_Change", [&] { txtGen_Change(i); }); });
+                [this, i] { guarded(m_ctx, [&] { txtGen_Change(i); }); });
         m_txtGen[i] = field;
     }
     lblCategoryDesc = new CaptionLabel(area);
@@ -173,9 +150,8 @@ void frmItem::buildMenu() {
         QAction* action = mnuOptions->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, handlerName, handler] {
-            untrapped(handlerName, [&] { (this->*handler)(); });
-        });
+        connect(action, &QAction::triggered, this,
+                [this, handlerName, handler] { guarded(m_ctx, [&] { (this->*handler)(); }); });
         return action;
     };
     mnuConvertProper = add("mnuConvertProper", "mnuConvertProper_Click",
@@ -199,8 +175,7 @@ QLabel* frmItem::lblGen(int index) const {
 // ---- Life cycle
 
 void frmItem::Form_Load() {
-    m_ctx.blnItemFormLoaded = true;
-    placeAtHostCorner();
+    placeAtMainWindowCorner();
     KeepOnTop(this);
     strConvertOption = m_ctx.settings->get(kConvertKey, QStringLiteral("proper"));
     const QString option = NormalOption(strConvertOption);
@@ -211,8 +186,8 @@ void frmItem::Form_Load() {
 }
 
 // Own lower right corner on the main window's lower right corner, frames included.
-void frmItem::placeAtHostCorner() {
-    if (QWidget* main = m_host.hostWindow()) {
+void frmItem::placeAtMainWindowCorner() {
+    if (QWidget* main = parentWidget()) {
         const QRect h = main->frameGeometry();
         const QSize own = frameGeometry().size();
         move(h.x() + h.width() - own.width(), h.y() + h.height() - own.height());
@@ -221,14 +196,13 @@ void frmItem::placeAtHostCorner() {
 
 void frmItem::Form_Unload() {
     m_ctx.settings->save(kConvertKey, strConvertOption);
-    m_ctx.blnItemFormLoaded = false;
 }
 
 void frmItem::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
         m_unloaded = true;
-        untrapped("Form_Unload", [&] { Form_Unload(); });
-        m_ctx.blnItemFormLoaded = false; // the window goes even when its unload step failed
+        guarded(m_ctx, [&] { Form_Unload(); });
+        emit unloaded(); // the window goes even when its unload step failed
     }
     event->accept();
 }
@@ -236,45 +210,11 @@ void frmItem::closeEvent(QCloseEvent* event) {
 // The window has one size: 6075 x 3615 twips with its frame. It can be minimized; a maximized
 // window returns to the normal state.
 void frmItem::Form_Resize() {
-    if (m_resizing) return;
-    m_resizing = true;
-    bool minimized = false;
-    skip([&] { minimized = isMinimized(); });
-    if (!minimized) {
-        skip([&] {
-            const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
-            if (windowState() & large) setWindowState(windowState() & ~large);
-        });
-        skip([&] {
-            const QSize frame = frameGeometry().size() - geometry().size();
-            setFixedSize(twips(kOuterWidth) - frame.width(), twips(kOuterHeight) - frame.height());
-        });
-    }
-    m_resizing = false;
-}
-
-void frmItem::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) Form_Resize();
-}
-
-void frmItem::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmItem::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    Form_Resize(); // the window system may have told its frame size only now
-}
-
-void frmItem::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    Form_Resize();
-    if (!m_shown) {
-        // Until the window is first shown its frame is unknown; place it again with the frame.
-        m_shown = true;
-        placeAtHostCorner();
+    skip([&] { holdSize(this, QSize(twips(kOuterWidth), twips(kOuterHeight)), true); });
+    // Placed at load before the window manager framed it: placed again, once, with the frame.
+    if (!m_placedWithFrame && isVisible() && frameGeometry() != geometry()) {
+        m_placedWithFrame = true;
+        placeAtMainWindowCorner();
     }
 }
 
@@ -309,10 +249,7 @@ void frmItem::lblID_Change() {
 
 void frmItem::cmdSave_Click() {
     trap(m_ctx, QStringLiteral("frmItem_cmdSave_Click_Error: "), [&] {
-        auto say = [&](const char* text) {
-            m_ctx.prompts->message(QString::fromLatin1(text), MsgButtons::Ok, MsgIcon::None,
-                                   m_ctx.appTitle);
-        };
+        auto say = [&](const char* text) { MsgBox(m_ctx, QString::fromLatin1(text)); };
         cSourceItem item(m_ctx);
         item.strItem = trimSpaces(txtGen(0)->text());
         item.strSize = trimSpaces(txtGen(1)->text());
@@ -328,27 +265,23 @@ void frmItem::cmdSave_Click() {
         if (item.strQuantity.isEmpty()) item.strQuantity = QStringLiteral("1");
         if (item.strCost.isEmpty()) item.strCost = QStringLiteral(".00");
         const qint32 id = idOf(lblID);
-        SortedListBox& list = m_host.availableList();
         if (id == 0) {
             const qint32 newId = item.lngAddRecord();
             if (newId == 0) {
                 say("New record was not saved");
                 return;
             }
-            list.addEntry(item.strItem, newId);
-            // Runs the main window's click handler, which hands the new item to this editor.
-            list.setSelectedIndex(list.newIndex());
+            // The main window chooses the new entry, which hands the new item to this editor.
+            emit itemAdded(newId, item.strItem);
         } else {
             if (!item.blnEditRecord(id)) {
                 say("Error! Record was not saved");
                 return;
             }
-            const int selected = list.selectedIndex();
-            if (selected >= 0 && list.itemData(selected) == id)
-                list.setText(selected, trimSpaces(item.strItem));
+            emit itemRenamed(id, trimSpaces(item.strItem));
         }
         cmdSave->setEnabled(false);
-        m_host.RefreshMainList();
+        emit saved();
         say("Record saved");
         if (id == 0) close();
     });
@@ -371,7 +304,7 @@ void frmItem::fieldLeft(int index, Qt::FocusReason reason) {
     // not set off the rules of the field the user was going to.
     if (m_leavingField >= 0 || !leavesField(reason)) return;
     m_leavingField = index;
-    untrapped("txtGen_LostFocus", [&] { txtGen_LostFocus(index); });
+    guarded(m_ctx, [&] { txtGen_LostFocus(index); });
     m_leavingField = -1;
 }
 
@@ -393,8 +326,7 @@ void frmItem::txtGen_LostFocus(int Index) {
     if (Index == kCost && trimSpaces(field->text()).isEmpty()) setField(Index, ".00");
     const QString tag = tagOf(field);
     if (tag == QLatin1String("Numeric") && !ReadsAsPlainNumber(field->text())) {
-        m_ctx.prompts->message(QStringLiteral("Only numbers and decimals are accepted"),
-                               MsgButtons::Ok, MsgIcon::None, m_ctx.appTitle);
+        MsgBox(m_ctx, QStringLiteral("Only numbers and decimals are accepted"));
         setField(Index, QString());
         field->setFocus();
         m_fieldRefused = true;

@@ -2,10 +2,9 @@
 // The item editor: the window in which one source item is created or changed. The main window
 // hands it a category and an item through the hidden labels lblCatID and lblID; a change of
 // lblID loads the item (or empties the fields for a new one), and Save writes it through the
-// source item store and updates the main window's available items list and grid.
-#include "ItemEditorHost.h"
-#include "app/CaptionLabel.h"
-#include "store/Context.h"
+// source item store and tells the main window what changed through its signals.
+#include "core/Context.h"
+#include "widgets/CaptionLabel.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,8 +22,9 @@ class EntryField;
 class frmItem : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs Form_Load. The window deletes itself when it is closed.
-    frmItem(Context& ctx, ItemEditorHost& host);
+    // A window of its own that belongs to the main window: it stays above it and goes with
+    // it. Runs Form_Load. The window deletes itself when it is closed.
+    frmItem(Context& ctx, QWidget* mainWindow);
     ~frmItem() override;
 
     static constexpr int kFieldCount = 5;
@@ -55,36 +55,37 @@ public:
     void mnuConvertUpper_Click();
     void mnuConvertNone_Click();
 
+signals:
+    // A new item was saved: the main window adds it to its items list and chooses it there.
+    void itemAdded(qint32 id, const QString& description);
+    // An existing item was saved under this description.
+    void itemRenamed(qint32 id, const QString& description);
+    // A save is done: the main window shows the shopping list afresh.
+    void saved();
+    // The window is closing (Form_Unload has run).
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
     void Form_Load();
-    void placeAtHostCorner();
+    void placeAtMainWindowCorner();
     void Form_Unload();
     void checkOption(QAction* checked);
     void convertTextFields(QString (*convert)(const QString&));
     void setField(int index, const QString& text);
     void fieldLeft(int index, Qt::FocusReason reason);
     bool leaveFocusedField();
-    // Runs a handler that has no error trap of its own from an event: a failure is reported
-    // under the handler's name and ends the program, as it would for any unhandled failure.
-    template <class F> void untrapped(const char* name, F&& handler) noexcept;
 
     Context& m_ctx;
-    ItemEditorHost& m_host;
     std::array<QLabel*, kFieldCount> m_lblGen{};
     std::array<EntryField*, kFieldCount> m_txtGen{};
     bool m_unloaded = false;
-    bool m_resizing = false;
-    bool m_shown = false;
-    int m_leavingField = -1; // the field whose leave rules are running, -1 for none
+    bool m_placedWithFrame = false;
+    int m_leavingField = -1;     // the field whose leave rules are running, -1 for none
     bool m_fieldRefused = false; // the last leave rules refused the field's text
 };
 

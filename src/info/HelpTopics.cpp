@@ -1,6 +1,6 @@
-#include "HelpTopics.h"
+#include "info/HelpTopics.h"
 
-#include "SupportContact.h"
+#include "commands/SupportContact.h"
 
 #include <vector>
 

@@ -1,10 +1,13 @@
-#include "frmAbout.h"
+#include "info/frmAbout.h"
 
-#include "AppIcon.h"
-#include "SupportContact.h"
-#include "SysInfo.h"
-#include "platform/Twips.h"
-#include "store/Context.h"
+#include "commands/SupportContact.h"
+#include "commands/SysInfo.h"
+#include "core/Context.h"
+#include "core/Prompts.h"
+#include "core/Version.h"
+#include "widgets/AppIcon.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,9 +44,7 @@ QSize frmAbout::clientSize() {
 
 frmAbout::frmAbout(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
     setObjectName(QStringLiteral("frmAbout"));
-    QFont formFont = QApplication::font();
-    formFont.setPointSizeF(8.25);
-    setFont(formFont);
+    useUiFont(this);
     setFixedSize(clientSize());
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
@@ -63,7 +64,7 @@ frmAbout::frmAbout(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
     picIcon->setPixmap(AppIcon(picIcon->width()));
 
     lblTitle = makeLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480));
-    QFont titleFont = formFont;
+    QFont titleFont = uiFont();
     titleFont.setPointSizeF(13.5);
     titleFont.setWeight(QFont::Normal);
     lblTitle->setFont(titleFont);
@@ -82,9 +83,9 @@ frmAbout::frmAbout(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + m_ctx.appTitle);
-    lblVersion->setText(VersionLine(kMajor, kMinor, kRevision));
-    lblTitle->setText(m_ctx.appTitle);
+    setWindowTitle(QStringLiteral("About ") + appTitle());
+    lblVersion->setText(VersionLine(kVersionMajor, kVersionMinor, kVersionRevision));
+    lblTitle->setText(appTitle());
     lblDescription->setText(QStringLiteral("Cartwise is a program that helps you to budget your "
                                            "shopping activities and make them more efficient."));
     lblDisclaimer->setText(QStringLiteral("Cartwise is made by %1. It is provided as is, "

@@ -13,11 +13,6 @@ class Context;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // The program's version numbers.
-    static constexpr int kMajor = 6;
-    static constexpr int kMinor = 0;
-    static constexpr int kRevision = 0;
-
     frmAbout(Context& ctx, QWidget* parent = nullptr);
 
     // "Version " and the three numbers joined by ".".

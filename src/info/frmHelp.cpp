@@ -1,16 +1,14 @@
-#include "frmHelp.h"
+#include "info/frmHelp.h"
 
-#include "TopicLabel.h"
-#include "platform/Twips.h"
-#include "store/Trap.h"
+#include "core/Trap.h"
+#include "widgets/TopicLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace cw {
@@ -55,9 +53,7 @@ frmHelp::frmHelp(Context&, QWidget* parent) : QDialog(parent) {
     // A sizable frame with minimize and maximize; Form_Resize holds the size.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    QFont formFont = QApplication::font();
-    formFont.setPointSizeF(8.25);
-    setFont(formFont);
+    useUiFont(this);
 
     // OK comes first in the focus chain, so Enter presses it from the start.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -90,27 +86,19 @@ frmHelp::frmHelp(Context&, QWidget* parent) : QDialog(parent) {
     txtRich->setObjectName(QStringLiteral("txtRich"));
     txtRich->setGeometry(twipsRect(2520, 240, 4995, 3855));
     // Plain text in one font; the reader may select and copy but not change it.
-    QFont textFont = QApplication::font();
-    textFont.setPointSizeF(8.25);
-    textFont.setWeight(QFont::Normal);
-    txtRich->setFont(textFont);
+    txtRich->setFont(uiFont());
     txtRich->setReadOnly(true);
     txtRich->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtRich->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     resize(heldSize());
+    callOnResize(this, [this] { Form_Resize(); });
     Form_Load();
 }
 
 void frmHelp::Form_Load() {
     // Centred on the screen by the window's outer size.
-    QScreen* screen = this->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - twips(kOuterWidth)) / 2,
-             area.y() + (area.height() - twips(kOuterHeight)) / 2);
-    }
+    centreOnScreen(this, QSize(twips(kOuterWidth), twips(kOuterHeight)));
     setTextColour(lblTopic[0], chosenColour());
     showTopicText(0);
 }
@@ -135,27 +123,10 @@ void frmHelp::cmdOK_Click() {
     accept();
 }
 
+// The size is held: a dragged frame snaps back, a maximized window returns to normal; it can
+// be minimized.
 void frmHelp::Form_Resize() {
-    if (m_holding) return;
-    m_holding = true;
-    skip([&] {
-        const Qt::WindowStates state = windowState();
-        if (state & Qt::WindowMinimized) return;
-        if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
-            setWindowState(state & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-        if (size() != heldSize()) resize(heldSize());
-    });
-    m_holding = false;
-}
-
-void frmHelp::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmHelp::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    skip([&] { holdSize(this, heldSize(), false); });
 }
 
 } // namespace cw

@@ -1,7 +1,7 @@
 #pragma once
 // The help topics window: a column of topic labels on the left, the chosen topic's text on
 // the right. Shown modally; its size is held.
-#include "HelpTopics.h"
+#include "info/HelpTopics.h"
 
 #include <QDialog>
 #include <QSize>
@@ -31,10 +31,6 @@ public:
     void lblTopic_Click(int Index);
     void cmdOK_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
 private:
     void Form_Load();
     void Form_Resize();
@@ -44,7 +40,6 @@ private:
     QLabel* Label1 = nullptr;
     QPushButton* cmdOK = nullptr;
     QPlainTextEdit* txtRich = nullptr;
-    bool m_holding = false;
 };
 
 } // namespace cw

@@ -1,4 +1,4 @@
-#include "DataDirectory.h"
+#include "platform/DataDirectory.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "LinuxRegistry.h"
+#include "platform/LinuxRegistry.h"
 
-#include "store/CodePage.h"
+#include "core/CodePage.h"
 
 #include <QStandardPaths>
 #include <cstring>

@@ -3,7 +3,7 @@
 // system information program's path is the first of a list of known system information
 // tools found on the search path. The directory lookup of older systems, and every other
 // key, is not found.
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "QtLauncher.h"
+#include "platform/QtLauncher.h"
 
-#include "store/Failure.h"
+#include "core/Failure.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -18,9 +18,7 @@ void QtLauncher::start(const QString& path) {
     // The started program runs on by itself; nobody waits for it.
     if (!process.startDetached()) {
         const QString reason = process.errorString();
-        throw Failure((reason.isEmpty() ? QStringLiteral("Cannot start ") + path : reason)
-                          .toLocal8Bit()
-                          .toStdString());
+        throw Failure(reason.isEmpty() ? QStringLiteral("Cannot start ") + path : reason);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Starting programs with QProcess, detached, and file tests with QFileInfo.
-#include "Registry.h"
+#include "platform/Registry.h"
 
 namespace cw {
 

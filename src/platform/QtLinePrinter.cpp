@@ -1,6 +1,6 @@
-#include "QtLinePrinter.h"
+#include "platform/QtLinePrinter.h"
 
-#include "store/Failure.h"
+#include "core/Failure.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -71,8 +71,7 @@ void QtLinePrinter::endDoc() {
     if (!m_painter->isActive()) return;
     m_y = 0;
     if (!m_painter->end())
-        throw Failure("The printout could not be finished on " +
-                      deviceName().toLocal8Bit().toStdString());
+        throw Failure(QStringLiteral("The printout could not be finished on ") + deviceName());
 }
 
 bool QtLinePrinter::choosePrinter() {
@@ -84,8 +83,7 @@ bool QtLinePrinter::choosePrinter() {
 void QtLinePrinter::begin() {
     if (m_painter->isActive()) return;
     if (!m_painter->begin(m_printer.get()))
-        throw Failure("The printout could not be started on " +
-                      deviceName().toLocal8Bit().toStdString());
+        throw Failure(QStringLiteral("The printout could not be started on ") + deviceName());
     m_painter->setFont(m_font);
     m_painter->setPen(Qt::black);
     m_y = 0;
@@ -93,8 +91,7 @@ void QtLinePrinter::begin() {
 
 void QtLinePrinter::startPage() {
     if (!m_printer->newPage())
-        throw Failure("No new page could be started on " +
-                      deviceName().toLocal8Bit().toStdString());
+        throw Failure(QStringLiteral("No new page could be started on ") + deviceName());
     m_y = 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The printer on QPrinter and QPainter: one text line per call, in a fixed-pitch font, with a
 // new physical page whenever the next line would pass the bottom of the printable area.
-#include "LinePrinter.h"
+#include "platform/LinePrinter.h"
 
 #include <QFont>
 #include <memory>

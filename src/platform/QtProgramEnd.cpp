@@ -1,4 +1,4 @@
-#include "QtProgramEnd.h"
+#include "platform/QtProgramEnd.h"
 
 #include <QApplication>
 #include <QWidget>

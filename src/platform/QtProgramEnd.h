@@ -1,5 +1,5 @@
 #pragma once
-#include "ProgramEnd.h"
+#include "platform/ProgramEnd.h"
 
 namespace cw {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Message and input boxes on QMessageBox and QInputDialog.
-#include "Prompts.h"
+#include "core/Prompts.h"
 
 namespace cw {
 

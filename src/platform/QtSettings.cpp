@@ -1,6 +1,6 @@
-#include "QtSettings.h"
+#include "platform/QtSettings.h"
 
-#include "store/Failure.h"
+#include "core/Failure.h"
 
 namespace cw {
 
@@ -25,7 +25,8 @@ void QtSettings::save(const QString& key, const QString& value) {
 void QtSettings::flush() {
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError)
-        throw Failure("Could not write the settings file " + m_settings->fileName().toStdString());
+        throw Failure(QStringLiteral("Could not write the settings file ") +
+                      m_settings->fileName());
 }
 
 } // namespace cw

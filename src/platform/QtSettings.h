@@ -4,7 +4,7 @@
 // holds as its one section "[General]" (a section written "[general]" by hand reads the same).
 // A group named "general" would not do: QSettings writes it as "[%General]" and does not read
 // that back as the same group.
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QSettings>
 #include <memory>

@@ -1,9 +1,11 @@
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace cw {
@@ -19,7 +21,8 @@ QString runtimeDirectory() {
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& dataDir) {
+SingleInstance::SingleInstance(const QString& dataDir)
+    : m_server(std::make_unique<QLocalServer>()) {
     const QString canonical = QFileInfo(dataDir).canonicalFilePath();
     const QByteArray hash = QCryptographicHash::hash(
         (canonical.isEmpty() ? dataDir : canonical).toUtf8(), QCryptographicHash::Sha256);
@@ -27,8 +30,8 @@ SingleInstance::SingleInstance(const QString& dataDir) {
                          QString::fromLatin1(hash.toHex().left(16));
     m_lockPath = base + QStringLiteral(".lock");
     m_socketPath = base + QStringLiteral(".socket");
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* peer = m_server.nextPendingConnection()) {
+    connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* peer = m_server->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             emit activationRequested();
         }
@@ -36,7 +39,7 @@ SingleInstance::SingleInstance(const QString& dataDir) {
 }
 
 SingleInstance::~SingleInstance() {
-    m_server.close();
+    m_server->close();
 }
 
 bool SingleInstance::acquire() {
@@ -50,7 +53,7 @@ bool SingleInstance::acquire() {
     }
     // The lock is ours, so a socket of that name is a leftover of a copy that crashed.
     QLocalServer::removeServer(m_socketPath);
-    m_server.listen(m_socketPath);
+    m_server->listen(m_socketPath);
     return true;
 }
 

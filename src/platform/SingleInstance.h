@@ -4,10 +4,11 @@
 // the data directory, in the user's runtime directory; a second copy finds the lock, asks the
 // first to bring its window to the front, and ends. A lock left behind by a copy that crashed
 // belongs to no running process and is taken over.
-#include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <memory>
+
+class QLocalServer;
+class QLockFile;
 
 namespace cw {
 
@@ -29,7 +30,7 @@ signals:
 private:
     QString m_lockPath, m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    std::unique_ptr<QLocalServer> m_server;
 };
 
 } // namespace cw

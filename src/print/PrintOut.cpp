@@ -1,12 +1,12 @@
-#include "PrintOut.h"
+#include "print/PrintOut.h"
 
-#include "PrintLayout.h"
+#include "commands/GridSource.h"
+#include "core/Failure.h"
+#include "core/Numbers.h"
+#include "core/Trap.h"
 #include "platform/LinePrinter.h"
 #include "platform/Settings.h"
-#include "store/Failure.h"
-#include "store/GridSource.h"
-#include "store/Numbers.h"
-#include "store/Trap.h"
+#include "print/PrintLayout.h"
 
 namespace cw {
 

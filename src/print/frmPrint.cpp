@@ -1,14 +1,16 @@
-#include "frmPrint.h"
+#include "print/frmPrint.h"
 
-#include "PrintOut.h"
+#include "core/Context.h"
+#include "core/Failure.h"
+#include "core/Numbers.h"
+#include "core/Prompts.h"
+#include "core/Trap.h"
 #include "platform/LinePrinter.h"
-#include "platform/Prompts.h"
 #include "platform/Settings.h"
-#include "platform/Twips.h"
-#include "store/Context.h"
-#include "store/Failure.h"
-#include "store/Numbers.h"
-#include "store/Trap.h"
+#include "print/PrintOut.h"
+#include "widgets/EntryField.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -45,9 +47,7 @@ frmPrint::frmPrint(Context& ctx, const GridSource& grid, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(4350), twips(1680));
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    useUiFont(this);
     buildControls();
     Form_Load();
 }
@@ -57,10 +57,11 @@ void frmPrint::buildControls() {
     lblGen0->setObjectName(QStringLiteral("lblGen0"));
     lblGen0->setGeometry(twipsRect(180, 180, 1575, 285));
 
-    txtGen0 = new QLineEdit(this);
+    auto* field = new EntryField(this);
+    field->keyPressed = [this](int& keyAscii) { txtGen_KeyPress(0, keyAscii); };
+    txtGen0 = field;
     txtGen0->setObjectName(QStringLiteral("txtGen0"));
     txtGen0->setGeometry(twipsRect(1860, 180, 2235, 285));
-    txtGen0->installEventFilter(this);
 
     lblGen1 = new QLabel(QStringLiteral(" Printer Font Size"), this);
     lblGen1->setObjectName(QStringLiteral("lblGen1"));
@@ -96,11 +97,7 @@ void frmPrint::buildControls() {
 }
 
 void frmPrint::Form_Load() {
-    if (const QScreen* display = screen()) {
-        const QRect area = display->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this, size());
 
     txtGen0->setText(m_ctx.settings->get(kMaxLines, QStringLiteral("50")));
     // The stored size as a whole number; anything but 9 or 10, a text that is no number
@@ -135,7 +132,7 @@ bool frmPrint::pageLengthAccepted() {
     if (usable) return true;
     m_ctx.prompts->message(
         QStringLiteral("Max Lines Per Page must be a number from -32768 to 32767"), MsgButtons::Ok,
-        MsgIcon::None, m_ctx.appTitle);
+        MsgIcon::None, appTitle());
     txtGen0->setFocus();
     txtGen0->selectAll();
     return false;
@@ -154,6 +151,8 @@ bool frmPrint::saveAndPrint() {
     const qint16 size = chosenSize();
     m_ctx.settings->save(kMaxLines, txtGen0->text());
     m_ctx.settings->save(kFontSize, QString::number(size));
+    // The screen repaints before the printer dialog; a second OK meanwhile is kept out by
+    // m_busy.
     QCoreApplication::processEvents();
 
     LinePrinter* printer = m_ctx.printer;
@@ -179,18 +178,6 @@ void frmPrint::cmdCancel_Click() {
 void frmPrint::reject() {
     // While the printout runs the dialog cannot be closed any other way.
     if (!m_busy) QDialog::reject();
-}
-
-bool frmPrint::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtGen0 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            int keyAscii = 13;
-            txtGen_KeyPress(0, keyAscii);
-            if (keyAscii == 0) return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmPrint::keyPressEvent(QKeyEvent* event) {

@@ -1,9 +1,9 @@
-#include "CategoryNames.h"
+#include "store/CategoryNames.h"
 
-#include "RecordFile.h"
-#include "Records.h"
-#include "StoreOperation.h"
-#include "Trap.h"
+#include "core/Trap.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+#include "store/StoreOperation.h"
 
 namespace cw {
 
@@ -13,14 +13,14 @@ const QString kPrefix = QStringLiteral("cCategory.blnFindRecord_Error: ");
 
 void CategoryNames::load() {
     m_loaded = true;
-    m_failed = m_reported =
-        !runTrapped(m_ctx, m_ctx.categoryFile(), CategoryLayout::kLength, CategoryLayout::blank(),
-                    "cCategory.blnFindRecord_Error: ", [&](RecordFile& file) {
-                        file.scan(CategoryLayout::blank(), [&](qint64, char* rec) {
-                            m_names.push_back(CategoryLayout::category.read(rec));
-                            return RecordFile::Scan::Next;
-                        });
-                    });
+    m_failed = m_reported = !runTrapped(
+        m_ctx, m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)), CategoryLayout::kLength,
+        CategoryLayout::blank(), "cCategory.blnFindRecord_Error: ", [&](RecordFile& file) {
+            file.scan(CategoryLayout::blank(), [&](qint64, char* rec) {
+                m_names.push_back(CategoryLayout::category.read(rec));
+                return RecordFile::Scan::Next;
+            });
+        });
 }
 
 QString CategoryNames::name(qint32 id) {

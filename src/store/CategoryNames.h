@@ -2,7 +2,7 @@
 // Category names for one pass over the shopping list: the category file is read once, on the
 // first lookup, instead of once per item. A failure is reported as a category lookup
 // reports it, once per pass however many items meet it, and the name is then empty.
-#include "Context.h"
+#include "core/Context.h"
 
 #include <QString>
 #include <vector>

@@ -1,11 +1,10 @@
-#include "RecordFile.h"
+#include "store/RecordFile.h"
 
-#include "Failure.h"
+#include "core/Failure.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -14,13 +13,7 @@ namespace cw {
 namespace {
 
 [[noreturn]] void fail(int err) {
-    throw Failure(std::strerror(err));
-}
-
-// All open record files, for closeAll().
-std::set<RecordFile*>& openFiles() {
-    static std::set<RecordFile*> files;
-    return files;
+    throw Failure::fromErrno(err);
 }
 
 constexpr qint64 kChunkBytes = 1 << 20;
@@ -46,7 +39,6 @@ RecordFile::RecordFile(const QString& path, int recordLength, const char* blank,
         fail(EISDIR);
     }
     m_fd = fd;
-    openFiles().insert(this);
 }
 
 RecordFile::~RecordFile() {
@@ -55,7 +47,6 @@ RecordFile::~RecordFile() {
 
 void RecordFile::closeQuietly() {
     if (m_fd < 0) return;
-    openFiles().erase(this);
     ::close(m_fd);
     m_fd = -1;
 }
@@ -186,17 +177,10 @@ void RecordFile::close() {
     if (m_fd < 0) return;
     const int fd = m_fd;
     m_fd = -1;
-    openFiles().erase(this);
     int err = 0;
     if (m_written && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
     if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
     if (err) fail(err);
-}
-
-void RecordFile::closeAll() {
-    const std::set<RecordFile*> files = openFiles();
-    for (RecordFile* f : files)
-        f->closeQuietly();
 }
 
 void deleteFile(const QString& path) {

@@ -41,9 +41,6 @@ public:
     void close();        // flushes written data to the disk; throws on failure
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
-    // Closes every record file the program has open.
-    static void closeAll();
-
 private:
     void writeAt(qint64 offset, const char* data, qint64 size);
     void writeAll(qint64 offset, const char* data, qint64 size, qint64 before);

@@ -1,17 +1,8 @@
-#include "Records.h"
+#include "store/Records.h"
 
-#include "CodePage.h"
+#include "core/CodePage.h"
 
 namespace cw {
-
-QString trimSpaces(const QString& text) {
-    int b = 0, e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return (b == 0 && e == text.size()) ? text : text.mid(b, e - b);
-}
 
 QString TextField::read(const char* record) const {
     int b = offset, e = offset + width;

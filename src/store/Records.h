@@ -1,6 +1,8 @@
 #pragma once
 // Byte layouts of the two record files. Text fields are Windows-1252, left-aligned, padded
 // with spaces and cut to their width; readers trim spaces only.
+#include "core/Text.h"
+
 #include <QString>
 #include <array>
 #include <cstring>
@@ -18,8 +20,6 @@ struct TextField {
     void write(char* record, const QString& value) const; // encoded, padded or cut
     bool isBlank(const char* record) const;               // only spaces
 };
-
-QString trimSpaces(const QString& text);
 
 struct CategoryLayout {
     static constexpr int kLength = 50;

@@ -1,6 +1,6 @@
-#include "SortedList.h"
+#include "store/SortedList.h"
 
-#include "Failure.h"
+#include "core/Failure.h"
 
 #include <algorithm>
 

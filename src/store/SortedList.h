@@ -1,7 +1,7 @@
 #pragma once
 // An in-memory sorted list, the hidden sort list of the shopping list. Entries added in a
 // row are sorted once when the list is next read, so filling it costs n log n, not n^2.
-#include "ListTarget.h"
+#include "store/ListTarget.h"
 
 #include <vector>
 

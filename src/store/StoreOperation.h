@@ -1,8 +1,8 @@
 #pragma once
 // How a store operation meets its file: open it, do the work, close it. With the
 // operation's own trap, a failure closes the file and is reported under the prefix.
-#include "RecordFile.h"
-#include "Trap.h"
+#include "core/Trap.h"
+#include "store/RecordFile.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "cCategory.h"
+#include "store/cCategory.h"
 
-#include "RecordFile.h"
-#include "Records.h"
-#include "StoreOperation.h"
-#include "Trap.h"
+#include "core/Trap.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+#include "store/StoreOperation.h"
 
 #include <optional>
 
@@ -18,7 +18,8 @@ template <class Body> bool run(Context& ctx, const QString& path, const char* pr
 
 } // namespace
 
-cCategory::cCategory(Context& ctx) : strFileName(ctx.categoryFile()), m_ctx(ctx) {}
+cCategory::cCategory(Context& ctx)
+    : strFileName(ctx.dataPath(QString::fromLatin1(kCategoryFileName))), m_ctx(ctx) {}
 
 bool cCategory::blnFindRecord(qint32 ID) {
     return run(m_ctx, strFileName, "cCategory.blnFindRecord_Error: ", [&](RecordFile& f) {
@@ -51,6 +52,8 @@ qint32 cCategory::lngAddRecord() {
         char rec[L::kLength];
         const qint64 count = f.recordCount();
         if (count == 0) {
+            // Only the first record is written trimmed; a reused or appended slot keeps the
+            // name as given, and every reader trims.
             L::category.write(rec, trimSpaces(strCategory));
             f.write(1, rec);
             id = 1;

@@ -1,8 +1,8 @@
 #pragma once
 // The category file: find, list, add, rename and delete categories. Every operation opens
 // the file, works and closes it; failures are reported under the operation's own prefix.
-#include "Context.h"
-#include "ListTarget.h"
+#include "core/Context.h"
+#include "store/ListTarget.h"
 
 #include <QString>
 

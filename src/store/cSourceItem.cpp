@@ -1,10 +1,10 @@
-#include "cSourceItem.h"
+#include "store/cSourceItem.h"
 
-#include "CategoryNames.h"
-#include "RecordFile.h"
-#include "Records.h"
-#include "StoreOperation.h"
-#include "Trap.h"
+#include "core/Trap.h"
+#include "store/CategoryNames.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+#include "store/StoreOperation.h"
 
 #include <cstring>
 #include <optional>
@@ -29,7 +29,8 @@ template <class Body> bool run(Context& ctx, const QString& path, const char* pr
 
 } // namespace
 
-cSourceItem::cSourceItem(Context& ctx) : strFileName(ctx.sourceItemFile()), m_ctx(ctx) {}
+cSourceItem::cSourceItem(Context& ctx)
+    : strFileName(ctx.dataPath(QString::fromLatin1(kSourceItemFileName))), m_ctx(ctx) {}
 
 void cSourceItem::loadFrom(const char* rec) {
     lngCatID = L::catId(rec);
@@ -116,6 +117,8 @@ bool cSourceItem::blnEditRecord(qint32 ID) {
         f.read(ID, rec, L::blank());
         L::setCatId(rec, lngCatID);
         L::cost.write(rec, formatFixed(strCost));
+        // An edited quantity is stored with two decimals, a new one (lngAddRecord) whole; both
+        // read back whole.
         L::quantity.write(rec, formatFixed(strQuantity));
         L::item.write(rec, trimSpaces(strItem));
         L::size.write(rec, trimSpaces(strSize));
@@ -137,7 +140,7 @@ bool cSourceItem::blnClearSelections() {
 }
 
 bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
-    if (m_ctx.sortCaption) strSort = trimSpaces(m_ctx.sortCaption());
+    strSort = trimSpaces(strSort);
     lb.clear();
     return run(m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ", [&](RecordFile& f) {
         const QString mode = trimSpaces(strSort).toUpper();

@@ -2,9 +2,9 @@
 // The source item file: the catalogue of items and, through each item's selected flag and
 // selected quantity, the current shopping list. Every operation opens the file, works and
 // closes it.
-#include "Context.h"
-#include "ListTarget.h"
-#include "Numbers.h"
+#include "core/Context.h"
+#include "core/Numbers.h"
+#include "store/ListTarget.h"
 
 #include <QString>
 #include <functional>
@@ -37,8 +37,8 @@ public:
 
     // Shopping list. blnClearSelections and Calculate let failures pass to the caller.
     bool blnClearSelections();
-    // Refills lb with one sort key per item on the list; strSort becomes the sort mode
-    // (the caption of the main window's sort label, where the context provides one).
+    // Refills lb with one sort key per item on the list, in the order that strSort (the
+    // caption of the main window's sort label) names; strSort is left trimmed.
     bool blnRefreshSortList(ListTarget& lb, QString& strSort);
     bool blnSelectRecord(qint32 ID, const QString& strQty);
     Money Calculate();

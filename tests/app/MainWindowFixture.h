@@ -3,8 +3,8 @@
 // on buttons, on list rows and on grid rows, found by their control names. Records are put into
 // the files the way the program itself writes them.
 #include "TestContext.h"
-#include "app/ShoppingGrid.h"
-#include "app/frmMain.h"
+#include "mainwindow/ShoppingGrid.h"
+#include "mainwindow/frmMain.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 

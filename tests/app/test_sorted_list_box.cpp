@@ -1,6 +1,6 @@
 // The list boxes run their click handler once per choice, with the chosen entry selected,
 // however the choice is made.
-#include "app/SortedListBox.h"
+#include "widgets/SortedListBox.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,8 @@ TEST(SortedListBox, EveryWayOfChoosingRunsTheHandlerOnceWithTheEntrySelected) {
     list.resize(200, 200);
     for (const char* text : {"Dairy", "bakery", "Produce", "apples", "Bakery"})
         list.addEntry(QString::fromLatin1(text), list.count() + 1);
-    EXPECT_EQ(list.text(0) + list.text(1) + list.text(2), "applesbakeryBakery"); // equal keys: as added
+    EXPECT_EQ(list.text(0) + list.text(1) + list.text(2),
+              "applesbakeryBakery"); // equal keys: as added
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     QStringList seen; // the selected entry each time the handler ran
@@ -25,9 +26,9 @@ TEST(SortedListBox, EveryWayOfChoosingRunsTheHandlerOnceWithTheEntrySelected) {
 
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row(3)); // Dairy
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row(3)); // again
-    QTest::keyClick(&list, Qt::Key_Down);                            // Produce
-    list.setSelectedIndex(1);                                        // from code: bakery
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row(0));  // a double click on apples
+    QTest::keyClick(&list, Qt::Key_Down);                           // Produce
+    list.setSelectedIndex(1);                                       // from code: bakery
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row(0)); // a double click on apples
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row(0));
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, row(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, row(0));

@@ -1,8 +1,8 @@
 // Deleting all data and the technical support notice.
-#include "app/DataCommands.h"
+#include "commands/DataCommands.h"
 
 #include "TestContext.h"
-#include "info/SupportContact.h"
+#include "commands/SupportContact.h"
 
 #include <QFile>
 #include <QFileInfo>

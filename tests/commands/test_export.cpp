@@ -1,6 +1,6 @@
 // Export of the shopping list to Cartwise.txt: the file byte for byte (quotes doubled, long
 // lines shortened), the boxes shown and the stored directory.
-#include "app/ExportCommand.h"
+#include "commands/ExportCommand.h"
 
 #include "TestContext.h"
 
@@ -68,8 +68,8 @@ TEST_F(Export, EveryGridRowBecomesOneRecordOverTheOldFile) {
     // The longest cell loses whole quotes, in turn, until the line with its CR LF is exactly
     // one record long; nothing is left of the longer old file.
     grid.rows.resize(1);
-    grid.rows.push_back({"3", QString(50, '"'), QString(50, '"'), QString(50, 'S'),
-                         QString(50, 'C'), "1", "1.00"});
+    grid.rows.push_back(
+        {"3", QString(50, '"'), QString(50, '"'), QString(50, 'S'), QString(50, 'C'), "1", "1.00"});
     const QByteArray pairs(88, '"');
     EXPECT_EQ(run(t.dir.path(), &FakePrompts::answerYes),
               padded(kHeader, 300) + "\"" + pairs + "\",\"" + pairs + "\",\"" +

@@ -1,6 +1,6 @@
 // Import of version-5 data: the new record files byte for byte, the boxes shown, the old
 // files left alone, and the program ended.
-#include "app/ImportCommand.h"
+#include "commands/ImportCommand.h"
 
 #include "TestContext.h"
 

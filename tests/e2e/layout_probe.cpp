@@ -2,10 +2,10 @@
 // click them with the real mouse: one line "name x y width height" per control, relative to
 // the window's client area, plus "name.row y height" for the first row of each list and grid.
 // Run it on the same display and fonts as the program under test; it touches no user data.
-#include "app/frmMain.h"
-#include "platform/QtPrompts.h"
-#include "store/Context.h"
+#include "core/Context.h"
+#include "mainwindow/frmMain.h"
 #include "platform/ProgramEnd.h"
+#include "platform/QtPrompts.h"
 #include "platform/Settings.h"
 
 #include <QAbstractItemView>
@@ -13,8 +13,8 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {

@@ -131,6 +131,18 @@ input() {
     wait_gone "$box"
 }
 
+# The window's place and size with the frame the window manager draws: "x y width height".
+outer_geometry() {
+    local extents info
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+    info=$(xwininfo -id "$1")
+    awk -v e="${extents#*= }" '
+        BEGIN { split(e, f, ", ") }
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF }
+        END { print x - f[1], y - f[3], w + f[1] + f[2], h + f[3] + f[4] }' <<<"$info"
+}
+
 # ---- The program
 
 # E2E_FILE_LIMIT=KB starts it with files limited to that size, as a nearly full disk would:

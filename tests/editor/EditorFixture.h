@@ -2,9 +2,8 @@
 // The item editor opened over a stand-in for the main window, active and with the focus in the
 // description, so that key presses and focus changes reach it as they do for a user.
 #include "TestContext.h"
-#include "app/SortedListBox.h"
-#include "editor/ItemEditorHost.h"
 #include "editor/frmItem.h"
+#include "widgets/SortedListBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,14 +13,15 @@
 
 namespace cw::test {
 
-class EditorTest : public ::testing::Test, public ItemEditorHost {
+class EditorTest : public ::testing::Test {
 protected:
-    QWidget* hostWindow() override { return &main; }
-    SortedListBox& availableList() override { return list; }
-    void RefreshMainList() override { ++refreshes; }
-
     frmItem& open(const QString& id = QStringLiteral("0")) {
-        if (!editor) editor = new frmItem(t.ctx, *this);
+        if (!editor) {
+            editor = new frmItem(t.ctx, &main);
+            QObject::connect(editor, &frmItem::saved, [this] { ++refreshes; });
+            QObject::connect(editor, &frmItem::itemAdded,
+                             [this](qint32 id, const QString& text) { list.addEntry(text, id); });
+        }
         editor->show();
         QApplication::setActiveWindow(editor);
         EXPECT_TRUE(QTest::qWaitForWindowActive(editor));

@@ -1,9 +1,9 @@
 // Reading registry values, and finding and starting the system information program.
-#include "info/SysInfo.h"
+#include "commands/SysInfo.h"
 #include "TestContext.h"
+#include "core/Failure.h"
 #include "platform/LinuxRegistry.h"
 #include "platform/QtLauncher.h"
-#include "store/Failure.h"
 
 #include <QFile>
 #include <QTest>

@@ -3,10 +3,10 @@
 // pdftotext reads back.
 #include "RecordingPrinter.h"
 #include "TestContext.h"
+#include "commands/GridSource.h"
 #include "platform/QtLinePrinter.h"
 #include "print/PrintOut.h"
 #include "print/frmPrint.h"
-#include "store/GridSource.h"
 
 #include <QLineEdit>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // Helpers shared by the store tests: list contents, the sort list, failures and the exact
 // text and frame of an error report.
 #include "TestContext.h"
-#include "store/Failure.h"
+#include "core/Failure.h"
 #include "store/SortedList.h"
 #include "store/cSourceItem.h"
 

@@ -1,7 +1,7 @@
 // The number rules: leading numbers, the two field formats as functions and in the item
 // record, whole-number conversions and money.
 #include "StoreTestHelpers.h"
-#include "store/Numbers.h"
+#include "core/Numbers.h"
 
 #include <limits>
 

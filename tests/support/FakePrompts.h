@@ -2,7 +2,7 @@
 // Scripted prompts: every box shown is recorded; Yes/No questions and input boxes take their
 // answers from a queue, and a question with no answer queued fails the test. OK boxes need
 // no answer.
-#include "platform/Prompts.h"
+#include "core/Prompts.h"
 
 #include <QString>
 #include <deque>

@@ -2,8 +2,8 @@
 // A printer that records its pages of lines and its other calls in order ("font <name>",
 // "size <n>", "lines" for a run of lines, "page", "end", "choose"). A line containing failOn
 // fails, and so does endDoc when endFails is set.
+#include "core/Failure.h"
 #include "platform/LinePrinter.h"
-#include "store/Failure.h"
 
 #include <QStringList>
 #include <vector>

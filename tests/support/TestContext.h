@@ -2,9 +2,9 @@
 // A complete program context for one test: scripted prompts, settings in memory, a recording
 // program end and a fresh temporary data directory.
 #include "FakePrompts.h"
+#include "core/Context.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Settings.h"
-#include "store/Context.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -7,8 +7,8 @@ e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
 mkdir "$T/out"
 start_app
-eval "$(xwininfo -id "$MAIN" -frame | awk '/Width/ {print "W=" $2} /Height/ {print "H=" $2}')"
-[ "$W" -le 640 ] && [ "$H" -le 440 ] || fail "the window is ${W}x$H with its frame"
+read -r x y w h <<<"$(outer_geometry "$MAIN")"
+[ "$w $h" = "640 440" ] || fail "the window is ${w}x$h with its frame"
 [ -f "$cat" ] && [ -f "$src" ] && [ ! -s "$cat" ] && [ ! -s "$src" ] || fail "no empty data files"
 
 click cmdNewCat
@@ -23,7 +23,9 @@ input Cartwise "Bread & Rolls"
 wait_bytes "$cat" "$T/want"
 
 click cmdNewItem
-wait_window " Source Item"
+wait_window " Source Item" # 405 x 241 with its frame, lower right corner on the main window's
+wait_for "the editor at its place" test "$(outer_geometry "$WIN")" = \
+    "$((x + w - 405)) $((y + h - 241)) 405 241"
 for text in "rye bread" "1 loaf" 12 2 3.5; do # Enter moves on, from the last field to Save
     type_text "$text"
     keys Return

@@ -1,0 +1,15 @@
+#pragma once
+// Help menu commands that work on the program as a whole: deleting all data and the technical
+// support notice.
+#include "core/Context.h"
+
+namespace cw {
+
+// After two confirmations removes the source item file and the category file and ends the
+// program. Failing steps are passed over; the settings are not touched.
+void mnuDeleteAllData_Click(Context& ctx);
+
+// Tells the user how to reach technical support.
+void mnuTechSupport_Click(Context& ctx);
+
+} // namespace cw

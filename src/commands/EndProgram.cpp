@@ -1,0 +1,15 @@
+#include "commands/EndProgram.h"
+
+#include "core/Trap.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Settings.h"
+
+namespace cw {
+
+void EndProgram(Context& ctx) {
+    ctx.releaseObjError();
+    if (ctx.settings) skip([&] { ctx.settings->flush(); });
+    ctx.programEnd->endNow();
+}
+
+} // namespace cw

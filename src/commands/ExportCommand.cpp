@@ -1,0 +1,115 @@
+#include "commands/ExportCommand.h"
+
+#include "core/CodePage.h"
+#include "core/Prompts.h"
+#include "core/Trap.h"
+#include "platform/Settings.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+
+#include <optional>
+#include <vector>
+
+namespace cw {
+namespace {
+
+constexpr int kFirstColumn = 1; // the hidden ID column 0 is not exported
+constexpr int kLastColumn = 6;
+
+const char* const kPrompt =
+    "Enter directory where file will be located. File name will be Cartwise.txt and format "
+    "will be comma delimetered text which can be imported into popular spreadsheets and "
+    "databases.";
+
+// Bytes a cell takes between its quotes: every quote inside it is written twice.
+int quotedSize(const QByteArray& text) {
+    return text.size() + text.count('"');
+}
+
+} // namespace
+
+QByteArray exportLine(const QStringList& cells) {
+    std::vector<QByteArray> texts;
+    texts.reserve(cells.size());
+    for (const QString& cell : cells)
+        texts.push_back(toCp1252(trimSpaces(cell)));
+
+    // Two quotes per cell, a comma between cells, CR LF at the end.
+    const int n = static_cast<int>(texts.size());
+    const int frame = 2 * n + (n > 0 ? n - 1 : 0) + 2;
+    const int room = kExportRecordLength - frame;
+    std::vector<int> sizes;
+    int total = 0;
+    for (const QByteArray& t : texts) {
+        sizes.push_back(quotedSize(t));
+        total += sizes.back();
+    }
+    while (total > room) {
+        int longest = 0;
+        for (int i = 1; i < n; ++i)
+            if (sizes[i] > sizes[longest]) longest = i;
+        const int cut = texts[longest].endsWith('"') ? 2 : 1;
+        texts[longest].chop(1);
+        sizes[longest] -= cut;
+        total -= cut;
+    }
+
+    QByteArray line;
+    line.reserve(kExportRecordLength);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) line += ',';
+        line += '"';
+        for (const char c : texts[i]) {
+            if (c == '"') line += '"';
+            line += c;
+        }
+        line += '"';
+    }
+    line += "\r\n";
+    return line;
+}
+
+QByteArray exportRecord(const GridSource& grid, int row) {
+    QStringList cells;
+    for (int col = kFirstColumn; col <= kLastColumn; ++col)
+        cells << grid.cellText(row, col);
+    QByteArray record = exportLine(cells);
+    record.append(kExportRecordLength - record.size(), ' ');
+    return record;
+}
+
+void mnuExport_Click(Context& ctx, const GridSource& grid) {
+    std::optional<RecordFile> file;
+    trap(
+        ctx, QStringLiteral("mnuExport_Click_Error: "),
+        [&] {
+            const QString key = QStringLiteral("exportdirectory");
+            const QString directory = ctx.prompts->input(QString::fromLatin1(kPrompt),
+                                                         QStringLiteral("Export Shopping List"),
+                                                         ctx.settings->get(key, ctx.documentsDir));
+            if (trimSpaces(directory).isEmpty()) return;
+            ctx.settings->save(key, directory);
+
+            const QString path = directory + QStringLiteral("/Cartwise.txt");
+            if (fileExists(path)) {
+                const MsgAnswer answer = ctx.prompts->message(
+                    QStringLiteral("File already exists. Do you want to overwrite it ?"),
+                    MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Overwrite Existing File"));
+                if (answer != MsgAnswer::Yes) return;
+                deleteFile(path);
+            }
+
+            file.emplace(path, kExportRecordLength);
+            const int rows = grid.rowCount();
+            for (int row = 0; row < rows; ++row)
+                file->write(row + 1, exportRecord(grid, row).constData());
+            file->close();
+            ctx.prompts->message(QStringLiteral("Export Process has completed"), MsgButtons::Ok,
+                                 MsgIcon::None, appTitle());
+        },
+        [&] {
+            if (file) file->closeQuietly();
+        });
+}
+
+} // namespace cw

@@ -1,0 +1,46 @@
+#pragma once
+// What every window, command and store object gets from its surroundings: the platform seams,
+// the data directory and the shared error reporter. One Context serves the whole program;
+// tests build their own with fakes. The seams other than the boxes are declared in platform/;
+// the context only carries them.
+#include <QString>
+#include <memory>
+
+namespace cw {
+
+class Prompts;
+class Settings;
+class ProgramEnd;
+class Registry;
+class Launcher;
+class LinePrinter;
+class cError;
+
+class Context {
+public:
+    Context();
+    ~Context();
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+
+    Prompts* prompts = nullptr;
+    Settings* settings = nullptr;
+    ProgramEnd* programEnd = nullptr;
+    Registry* registry = nullptr;
+    Launcher* launcher = nullptr;
+    LinePrinter* printer = nullptr;
+
+    QString dataDir;      // the program's data directory, without trailing "/"
+    QString documentsDir; // the default export directory
+
+    QString dataPath(const QString& fileName) const { return dataDir + '/' + fileName; }
+
+    // The shared error reporter objError: made at its first use, released by EndProgram.
+    cError& objError();
+    void releaseObjError();
+
+private:
+    std::unique_ptr<cError> m_error;
+};
+
+} // namespace cw

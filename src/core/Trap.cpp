@@ -1,0 +1,21 @@
+#include "core/Trap.h"
+
+namespace cw {
+
+void report(Context& ctx, const QString& prefix, const QString& description) {
+    cError& e = ctx.objError();
+    e.strError = prefix + description;
+    e.ShowIt();
+}
+
+QString describe(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+} // namespace cw

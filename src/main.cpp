@@ -1,0 +1,55 @@
+// Cartwise: plans and budgets shopping trips.
+#include "core/Context.h"
+#include "core/Prompts.h"
+#include "mainwindow/CartwiseApplication.h"
+#include "mainwindow/frmMain.h"
+#include "platform/DataDirectory.h"
+#include "platform/LinuxRegistry.h"
+#include "platform/QtLauncher.h"
+#include "platform/QtLinePrinter.h"
+#include "platform/QtProgramEnd.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSettings.h"
+#include "platform/SingleInstance.h"
+#include "widgets/AppIcon.h"
+
+int main(int argc, char** argv) {
+    cw::CartwiseApplication app(argc, argv);
+    cw::QtPrompts prompts;
+    cw::QtSettings settings;
+    cw::QtProgramEnd programEnd;
+    cw::LinuxRegistry registry;
+    cw::QtLauncher launcher;
+    cw::QtLinePrinter printer;
+    cw::Context ctx;
+    ctx.prompts = &prompts;
+    ctx.settings = &settings;
+    ctx.programEnd = &programEnd;
+    ctx.registry = &registry;
+    ctx.launcher = &launcher;
+    ctx.printer = &printer;
+    ctx.dataDir = cw::dataDirectory();
+    ctx.documentsDir = cw::documentsDirectory();
+    app.setContext(&ctx);
+    app.setWindowIcon(QIcon(cw::AppIcon(64)));
+
+    // A second copy on the same data brings the first one's window to the front and ends,
+    // having written nothing.
+    cw::SingleInstance instance(ctx.dataDir);
+    if (!instance.acquire()) {
+        if (!instance.activateRunning())
+            prompts.message(QStringLiteral("Cartwise is already running."), cw::MsgButtons::Ok,
+                            cw::MsgIcon::Information, cw::appTitle());
+        return 0;
+    }
+
+    cw::frmMain main(ctx);
+    QObject::connect(&instance, &cw::SingleInstance::activationRequested, &main, [&main] {
+        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+        main.show();
+        main.raise();
+        main.activateWindow();
+    });
+    main.show();
+    return app.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The one policy for a failure that no procedure traps: every event handler of the program
+// runs through guarded() (and CartwiseApplication::notify catches anything else), so no failure
+// escapes into Qt's event loop. Such a failure is shown in one message and ends the program,
+// the way an untrapped run-time error ends it: settings are written, no unload step runs.
+#include "core/Context.h"
+#include "core/Trap.h"
+
+namespace cw {
+
+void endAfterFailure(Context& ctx, const QString& description) noexcept;
+
+template <class F> void guarded(Context& ctx, F&& handler) noexcept {
+    try {
+        handler();
+    } catch (...) {
+        endAfterFailure(ctx, describe(std::current_exception()));
+    }
+}
+
+} // namespace cw
