@@ -1,6 +1,6 @@
 // Damaged record files (tests/data, written by make_fixtures.py): every operation reads them
 // without a crash and reads missing bytes as blanks.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 #include "store/cCategory.h"
 
 using namespace cw;

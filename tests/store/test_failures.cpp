@@ -1,7 +1,7 @@
 // Real failures of the file layer and how each store operation meets them: the trapped ones
 // close the file and show exactly one report; the others pass a Failure with the platform's
 // description to their caller and show nothing.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 #include "store/RecordFile.h"
 #include "store/cCategory.h"
 

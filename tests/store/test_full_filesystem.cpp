@@ -1,6 +1,6 @@
 // An append on a file system that is really full: a small tmpfs is mounted over the test's
 // data directory and filled up. Needs the right to mount (root); skipped otherwise.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 #include "store/cCategory.h"
 
 #include <QFile>

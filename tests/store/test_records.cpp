@@ -1,6 +1,6 @@
 // Record layouts at byte level: the item record, field widths, the code page, free slots and
 // record counting.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 #include "core/CodePage.h"
 #include "store/RecordFile.h"
 #include "store/cCategory.h"

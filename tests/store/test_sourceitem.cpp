@@ -1,6 +1,6 @@
 // The source item store's scans of the whole file: listing and deleting by category, the
 // sort list in its three orders and the total.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 
 using namespace cw;
 using namespace cw::test;

@@ -1,6 +1,6 @@
 // The number rules: leading numbers, the two field formats as functions and in the item
 // record, whole-number conversions and money.
-#include "StoreTestHelpers.h"
+#include "StoreHelpers.h"
 #include "core/Numbers.h"
 
 #include <limits>
