@@ -8,14 +8,14 @@
 namespace cw {
 
 namespace {
-const QString kPrefix = QStringLiteral("cCategory.blnFindRecord_Error: ");
+constexpr const char* kPrefix = "cCategory.blnFindRecord_Error: ";
 }
 
 void CategoryNames::load() {
     m_loaded = true;
     m_failed = m_reported = !runTrapped(
         m_ctx, m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)), CategoryLayout::kLength,
-        CategoryLayout::blank(), "cCategory.blnFindRecord_Error: ", [&](RecordFile& file) {
+        CategoryLayout::blank(), kPrefix, [&](RecordFile& file) {
             file.scan(CategoryLayout::blank(), [&](qint64, char* rec) {
                 m_names.push_back(CategoryLayout::category.read(rec));
                 return RecordFile::Scan::Next;
@@ -29,7 +29,9 @@ QString CategoryNames::name(qint32 id) {
     if (id < 1) {
         if (!m_reported) {
             m_reported = true;
-            skip([&] { report(m_ctx, kPrefix, QStringLiteral("Bad record number")); });
+            skip([&] {
+                report(m_ctx, QString::fromLatin1(kPrefix), QStringLiteral("Bad record number"));
+            });
         }
         return QString();
     }

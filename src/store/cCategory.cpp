@@ -5,8 +5,6 @@
 #include "store/Records.h"
 #include "store/StoreOperation.h"
 
-#include <optional>
-
 namespace cw {
 namespace {
 

@@ -7,7 +7,6 @@
 #include "store/StoreOperation.h"
 
 #include <cstring>
-#include <optional>
 
 namespace cw {
 namespace {
@@ -143,7 +142,7 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
     strSort = trimSpaces(strSort);
     lb.clear();
     return run(m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ", [&](RecordFile& f) {
-        const QString mode = trimSpaces(strSort).toUpper();
+        const QString mode = strSort.toUpper();
         enum { None, ByItem, ByIsle, ByCategory } kind = None;
         if (mode == QLatin1String("SORTED BY ITEM"))
             kind = ByItem;
