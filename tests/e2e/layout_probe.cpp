@@ -1,45 +1,22 @@
 // Prints where the main window's named controls stand, so that the end-to-end driver can
-// click them with the real mouse: one line "name x y width height" per control, relative to
-// the window's client area, plus "name.row y height" for the first row of each list and grid.
-// Run it on the same display and fonts as the program under test; it touches no user data.
-#include "core/Context.h"
+// click them with the real mouse: "name x y width height" per control, relative to the
+// window's client area, and "name.row y height" for the first row of each list and the grid.
+// Run it on the display and fonts of the program under test; it keeps nothing.
+#include "TestContext.h"
 #include "mainwindow/frmMain.h"
-#include "platform/ProgramEnd.h"
 #include "platform/QtPrompts.h"
-#include "platform/Settings.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
-
-// Nothing the probe does is kept.
-struct NoSettings : cw::Settings {
-    QString get(const QString&, const QString& defaultValue) const override { return defaultValue; }
-    void save(const QString&, const QString&) override {}
-    void flush() override {}
-};
-struct NoEnd : cw::ProgramEnd {
-    void endNow() override {}
-};
-
-void print(const char* name, const QRect& r) {
-    std::printf("%s %d %d %d %d\n", name, r.x(), r.y(), r.width(), r.height());
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    NoSettings settings;
-    NoEnd end;
+    cw::test::MemorySettings settings;
+    cw::test::RecordingEnd end;
     cw::QtPrompts prompts;
     QTemporaryDir dir;
     cw::Context ctx;
@@ -50,20 +27,19 @@ int main(int argc, char** argv) {
     cw::frmMain window(ctx);
     window.show();
     QApplication::processEvents();
-
-    QWidget* client = &window;
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(&window)) continue;
         const QByteArray name = w->objectName().toLatin1();
-        print(name.constData(), QRect(w->mapTo(client, QPoint(0, 0)), w->size()));
+        const QPoint at = w->mapTo(&window, QPoint(0, 0));
+        std::printf("%s %d %d %d %d\n", name.constData(), at.x(), at.y(), w->width(), w->height());
         if (auto* list = qobject_cast<QListWidget*>(w)) {
             list->addItem(QStringLiteral("Probe"));
             const QRect row = list->visualItemRect(list->item(0));
-            const QPoint top = list->viewport()->mapTo(client, row.topLeft());
-            std::printf("%s.row %d %d\n", name.constData(), top.y(), row.height());
+            const int top = list->viewport()->mapTo(&window, row.topLeft()).y();
+            std::printf("%s.row %d %d\n", name.constData(), top, row.height());
         } else if (auto* grid = qobject_cast<QTableView*>(w)) {
-            const QPoint top = grid->viewport()->mapTo(client, QPoint(0, 0));
-            std::printf("%s.row %d %d\n", name.constData(), top.y(),
+            std::printf("%s.row %d %d\n", name.constData(),
+                        grid->viewport()->mapTo(&window, QPoint()).y(),
                         grid->verticalHeader()->defaultSectionSize());
         }
     }

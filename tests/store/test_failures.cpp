@@ -1,108 +1,113 @@
-// Real failures of the file layer and how each store operation meets them: the trapped ones
-// close the file and show exactly one report; the others pass a Failure with the platform's
-// description to their caller and show nothing.
+// What goes wrong with the files. A damaged file (tests/data, written by make_fixtures.py) is
+// read without a crash, missing bytes as blanks. Of the operations that meet a real failure of
+// the file layer, the trapped ones close the file and show exactly one report; the others pass
+// a Failure with the platform's description to their caller and show nothing.
 #include "StoreHelpers.h"
-#include "store/RecordFile.h"
 #include "store/cCategory.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QScopeGuard>
 #include <cerrno>
+#include <csignal>
 #include <functional>
-#include <tuple>
+#include <sys/resource.h>
 
 using namespace cw;
 using namespace cw::test;
 
-namespace {
-
-// How many descriptors this process holds open on these files.
-int openCount(const QStringList& paths) {
-    int n = 0;
-    for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::Files | QDir::System))
-        n += paths.contains(fd.symLinkTarget());
-    return n;
-}
-
-} // namespace
-
 TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
-    enum Kind { Directory, Missing, Full };
-    const std::tuple<const char*, Kind, QString> failures[] = {
-        {"a directory where the file should be", Directory, sysError(EISDIR)},
-        {"a missing directory", Missing, sysError(ENOENT)},
-        {"a full disk", Full, sysError(ENOSPC)}};
-    for (const auto& [name, kind, description] : failures) {
-        SCOPED_TRACE(name);
-        const bool onWriteOnly = kind == Full;
-        if (onWriteOnly && !QFileInfo::exists("/dev/full")) continue;
+    // The kinds of failure: a missing data directory (M), a full disk (F, met by the operations
+    // that write) and record number 0 (N, met by those given a record number).
+    enum Kind { M = 1, F = 2, N = 4 };
+    const std::pair<Kind, QString> kinds[] = {
+        {M, sysError(ENOENT)}, {F, sysError(ENOSPC)}, {N, "Bad record number"}};
+    for (const auto& [kind, description] : kinds) {
         TestContext t;
-        if (kind == Missing)
-            t.ctx.dataDir = t.path("gone");
-        else
-            for (const QString& file : {t.catFile(), t.srcFile()})
-                kind == Full ? QFile::link("/dev/full", file) : QDir().mkdir(file);
-        QStringList paths{QFileInfo(t.catFile()).canonicalFilePath(),
-                          QFileInfo(t.srcFile()).canonicalFilePath()};
-        paths.removeAll(QString());
-        if (onWriteOnly) {
-            RecordFile probe(t.srcFile(), 235);
-            EXPECT_EQ(openCount(paths), 1); // the count sees a file that is open
-        }
-        t.prompts.onShow = [&](const Box&) { EXPECT_EQ(openCount(paths), 0); };
+        if (kind == M) t.ctx.dataDir = t.path("gone");
+        for (const QString& file : {t.catFile(), t.srcFile()})
+            ASSERT_TRUE(kind != F || QFile::link("/dev/full", file));
+        // The failed operation's file is closed before the report is shown.
+        const auto openFiles = QDir("/proc/self/fd").count();
+        t.prompts.onShow = [&](const Box&) { EXPECT_EQ(QDir("/proc/self/fd").count(), openFiles); };
+        const qint32 id = kind == N ? 0 : 1;
         cCategory c(t.ctx);
-        c.strCategory = "Dairy";
         cSourceItem s(t.ctx);
-        setFields(s, {"Milk", "1", "1.29", "", "1", "", "Y", "1"});
         SortedList lb;
-        QString strSort = "Sorted by Item";
+        QString caption = "Sorted by Item";
         // Each returns false when it failed. Those without a report's prefix have no trap.
-        const std::tuple<const char*, bool, std::function<bool()>> operations[] = {
-            {"cCategory.blnFindRecord_Error: ", false, [&] { return c.blnFindRecord(1); }},
-            {"cCategory.blnDeleteRecord_Error: ", true, [&] { return c.blnDeleteRecord(1); }},
-            {"cCategory.blnRefreshList_Error: ", false,
-             [&] { return c.blnRefreshList(lb) || lb.count(); }},
-            {"cCategory.lngAddRecord_Error: ", true, [&] { return c.lngAddRecord() > 0; }},
-            {"cCategory.blnEditRecord_Error: ", true, [&] { return c.blnEditRecord(1); }},
-            {"cCategory.blnFindRecord_Error: ", false,
-             [&] { return GetCategoryName(t.ctx, 1) != ""; }},
-            {"cSourceItem.lngAddRecord_Error: ", true, [&] { return s.lngAddRecord() > 0; }},
-            {"cSourceItem.blnEditRecord_Error: ", true, [&] { return s.blnEditRecord(1); }},
-            {"cSourceItem.blnRefreshSortList_Error: ", false,
-             [&] { return s.blnRefreshSortList(lb, strSort) || lb.count(); }},
-            {"cSourceItem.blnSelectRecord_Error: ", true,
-             [&] { return s.blnSelectRecord(1, "2"); }},
-            {"cSourceItem.blnUnSelectRecord_Error: ", true, [&] { return s.blnUnselectRecord(1); }},
-            {"", false, [&] { return s.blnFindRecord(1); }},
-            {"", true, [&] { return s.blnDeleteRecord(1); }},
-            {"", false, [&] { return s.blnRefreshList(lb, 1); }},
-            {"", false, [&] { return s.blnDeleteCategory(1); }},
-            {"", false, [&] { return s.blnClearSelections(); }},
-            {"", false, [&] { return s.Calculate().units() == 0; }}};
-        for (const auto& [prefix, writes, run] : operations) {
-            if (onWriteOnly && !writes) continue;
-            SCOPED_TRACE(prefix);
+        const std::tuple<const char*, int, std::function<bool()>> operations[] = {
+            {"cCategory.blnFindRecord", M | N, [&] { return c.blnFindRecord(id); }},
+            {"cCategory.blnDeleteRecord", M | F | N, [&] { return c.blnDeleteRecord(id); }},
+            {"cCategory.blnRefreshList", M, [&] { return c.blnRefreshList(lb) || lb.count(); }},
+            {"cCategory.lngAddRecord", M | F, [&] { return c.lngAddRecord(); }},
+            {"cCategory.blnEditRecord", M | F | N, [&] { return c.blnEditRecord(id); }},
+            {"cCategory.blnFindRecord", M | N, [&] { return GetCategoryName(t.ctx, id) != ""; }},
+            {"cSourceItem.lngAddRecord", M | F, [&] { return s.lngAddRecord(); }},
+            {"cSourceItem.blnEditRecord", M | F | N, [&] { return s.blnEditRecord(id); }},
+            {"cSourceItem.blnRefreshSortList", M,
+             [&] { return s.blnRefreshSortList(lb, caption) || lb.count(); }},
+            {"cSourceItem.blnSelectRecord", M | F | N, [&] { return s.blnSelectRecord(id, "2"); }},
+            {"cSourceItem.blnUnSelectRecord", M | F | N, [&] { return s.blnUnselectRecord(id); }},
+            {"", M | N, [&] { return s.blnFindRecord(id); }},
+            {"", M | F | N, [&] { return s.blnDeleteRecord(id); }},
+            {"", M, [&] { return s.blnRefreshList(lb, 1); }},
+            {"", M, [&] { return s.blnDeleteCategory(1); }},
+            {"", M, [&] { return s.blnClearSelections(); }},
+            {"", M, [&] { return s.Calculate().units() == 0; }}};
+        for (std::size_t row = 0; row < std::size(operations); ++row) {
+            const auto& [operation, kindsMet, run] = operations[row];
+            if (!(kindsMet & kind)) continue;
+            SCOPED_TRACE(testing::Message() << "operations[" << row << "] " << operation);
             lb.addEntry("stale", 1); // a list that fails to refresh is left empty
-            if (*prefix) {
-                EXPECT_FALSE(run());
-                expectOneReport(t.prompts, prefix, description);
-            } else {
+            if (!*operation) {
                 expectFailure(run, description);
-                EXPECT_TRUE(t.prompts.boxes.empty());
+                continue;
             }
+            EXPECT_FALSE(run());
+            expectOneReport(t.prompts, operation + QString("_Error: "), description);
         }
-        EXPECT_EQ(openCount(paths), 0);
-        EXPECT_FALSE(QFileInfo::exists(t.path("gone")));
+        EXPECT_TRUE(t.prompts.boxes.empty());
+        EXPECT_TRUE(kind != N || readFile(t.srcFile()) + readFile(t.catFile()) == ""); // no writes
     }
 }
 
-TEST(StoreFailures, RecordNumbersBelowOneAreRefused) {
+TEST(StoreFailures, AnAppendCutShortIsReportedAndCutBackOff) {
     TestContext t;
     cSourceItem s(t.ctx);
-    EXPECT_FALSE(s.blnSelectRecord(0, "1"));
-    expectOneReport(t.prompts, "cSourceItem.blnSelectRecord_Error: ", "Bad record number");
-    expectFailure([&] { s.blnDeleteRecord(-1); }, "Bad record number");
-    EXPECT_EQ(GetCategoryName(t.ctx, 0), "");
-    expectOneReport(t.prompts, "cCategory.blnFindRecord_Error: ", "Bad record number");
-    EXPECT_EQ(readFile(t.srcFile()), ""); // nothing was written
+    s.lngCatID = 1; // a record with a category is never a free slot
+    ASSERT_TRUE(s.lngAddRecord() == 1 && s.lngAddRecord() == 2);
+    // Files may not grow past 100 bytes after the two records: an append writes part of its
+    // record, then fails with EFBIG. The limit and SIGXFSZ are restored however the test ends.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const auto restore = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    });
+    const rlimit low{2 * 235 + 100, old.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &low), 0);
+    EXPECT_EQ(s.lngAddRecord(), 0);
+    expectOneReport(t.prompts, "cSourceItem.lngAddRecord_Error: ", sysError(EFBIG));
+    // The torn third record was cut back off: the two records are left as they were.
+    EXPECT_EQ(readFile(t.srcFile()), itemRecord({"", "", "", "", 1, "", "N", ""}).repeated(2));
+}
+
+TEST(DamagedFiles, TruncatedLastRecordReadsAsBlanksAndAWritePastItFillsTheGap) {
+    TestContext t;
+    // Two records and 150 bytes of a third: 2.64 records, read as 3.
+    const QByteArray original = readFile(CARTWISE_TEST_DATA "/truncated_last_record.dat");
+    writeFile(t.srcFile(), original);
+    cSourceItem s(t.ctx);
+    SortedList lb;
+    ASSERT_TRUE(s.blnRefreshList(lb, 0) && s.blnFindRecord(3));
+    EXPECT_EQ(entries(lb), "Bread=2, Eggs=3, Milk=1");
+    // The third record's selected flag was cut off.
+    EXPECT_EQ(s.strItem + '|' + s.strIsle + '|' + s.strSelectedYN, "Eggs|07|");
+    ASSERT_TRUE(s.blnFindRecord(7)); // beyond the end: a blank record
+    EXPECT_EQ(s.strItem + s.strIsle + QString::number(s.lngCatID), "0");
+    ASSERT_TRUE(s.blnSelectRecord(5, "1"));
+    const QByteArray selected = kBlankItem.left(174) + "Y1" + kBlankItem.mid(176);
+    EXPECT_EQ(readFile(t.srcFile()), original + kBlankItem.mid(150) + kBlankItem + selected);
 }

@@ -13,8 +13,7 @@
 namespace cw::test {
 
 // A deleted (or never written) item record: spaces around a category ID of zero.
-inline const QByteArray kBlankItem =
-    QByteArray(120, ' ') + QByteArray(4, '\0') + QByteArray(111, ' ');
+inline const QByteArray kBlankItem = itemRecord({});
 
 // A list's entries in order as "text=item data, ...".
 inline QString entries(const ListTarget& lb) {
@@ -24,24 +23,12 @@ inline QString entries(const ListTarget& lb) {
     return out.join(", ");
 }
 
-inline QString sortList(Context& ctx, const QString& mode) {
+// The shopping list's sort list in the order the caption names, as "caption: entries" with
+// the caption as the store leaves it.
+inline QString sortList(Context& ctx, QString caption) {
     SortedList lb;
-    QString strSort = mode;
-    cSourceItem s(ctx);
-    EXPECT_TRUE(s.blnRefreshSortList(lb, strSort)) << mode.toStdString();
-    return entries(lb);
-}
-
-// An item's fields in record order, the category ID as text, and the reverse.
-inline QStringList fields(const cSourceItem& s) {
-    return QStringList() << s.strItem << s.strQuantity << s.strCost << s.strSize
-                         << QString::number(s.lngCatID) << s.strIsle << s.strSelectedYN
-                         << s.strSelectedQuantity;
-}
-inline void setFields(cSourceItem& s, const QStringList& f) {
-    s.strItem = f[0], s.strQuantity = f[1], s.strCost = f[2], s.strSize = f[3];
-    s.lngCatID = f[4].toInt(), s.strIsle = f[5], s.strSelectedYN = f[6];
-    s.strSelectedQuantity = f[7];
+    EXPECT_TRUE(cSourceItem(ctx).blnRefreshSortList(lb, caption)) << caption.toStdString();
+    return caption + ": " + entries(lb);
 }
 
 // The platform's description of an errno value, as the file layer reports it.
@@ -54,19 +41,18 @@ template <class F> void expectFailure(F&& operation, const QString& description)
         operation();
         ADD_FAILURE() << "no failure, expected " << description.toStdString();
     } catch (const Failure& f) {
-        EXPECT_EQ(QString::fromLocal8Bit(f.what()), description);
+        EXPECT_EQ(QString::fromUtf8(f.what()), description); // kept as UTF-8
     }
 }
 
 // Exactly one box since the last clear(): the error report with this text, information icon,
 // OK only, empty caption. Clears the record.
-inline void expectOneReport(FakePrompts& prompts, const QString& prefix,
-                            const QString& description) {
+inline void expectOneReport(FakePrompts& prompts, const QString& prefix, const QString& text) {
     ASSERT_EQ(prompts.boxes.size(), 1u) << prefix.toStdString();
     const Box& b = prompts.boxes.front();
-    EXPECT_EQ(b.text, "An error has occured: \r\n" + prefix + description + '.');
+    EXPECT_EQ(b.text + '|' + b.caption, "An error has occured: \r\n" + prefix + text + ".|");
     EXPECT_TRUE(b.kind == Box::Message && b.icon == MsgIcon::Information &&
-                b.buttons == MsgButtons::Ok && b.caption.isEmpty());
+                b.buttons == MsgButtons::Ok);
     prompts.clear();
 }
 

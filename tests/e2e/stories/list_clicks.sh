@@ -16,7 +16,7 @@ wait_bytes "$src" "$T/want"
 
 click lstCat 3 # Hardware Store, then one down with the keyboard: Pharmacy
 keys Down
-double_click lstAvailable 1 # Vitamins
+click2 lstAvailable 1 # Vitamins
 with_record "$T/want" 235 13 item_record Vitamins 1 8.99 "100 ct" 5 A3 Y 1 >"$T/want2"
 wait_bytes "$src" "$T/want2"
 

@@ -6,7 +6,7 @@ e2e_begin "$CARTWISE_SAMPLES"
 start_app
 first=$app
 xdotool windowminimize "$MAIN"
-wait_for "the window to be minimized" window_gone "$MAIN"
+wait_for "the window to be minimized" gone "$MAIN"
 
 "$CARTWISE" >"$T/second.log" 2>&1 || fail "the second copy ended with status $?: $(cat "$T/second.log")"
 wait_for "the running window to come back" is_active "$MAIN"

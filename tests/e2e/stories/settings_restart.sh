@@ -9,16 +9,17 @@ printf '[General]\nsort=SORTED BY CATEGORY\n' >"$CONF"
 start_app
 
 export_list "$T/out"
-answer Cartwise Return # Export Process has completed
 export_items "$T/out/Cartwise.txt" >"$T/rows"
 printf '%s\n' Item Bagels Bread "Cheddar Cheese" Milk "Light Bulbs" apples Bananas >"$T/want"
 same_bytes "$T/rows" "$T/want"
 
-sort_by 3 # By Isle #
+click cmdSortList
+wait_for "the sort menu" menu_open
+keys Down Down Down Return # By Isle #
 click cmdNewItem
 wait_window " Source Item"
 keys alt+o
-wait_menu
+wait_for "the Options menu" menu_open
 keys Down Down Return # Leave Text as Typed
 click lstCat 1        # choosing a category closes the editor
 wait_gone "$WIN"
@@ -40,9 +41,7 @@ want_settings >"$T/want"
 same_bytes "$CONF" "$T/want"
 
 start_app
-export_list "" # the folder offered is the one used last
-answer "Overwrite Existing File" alt+y
-answer Cartwise Return
+export_list "" overwrite # the folder offered is the one used last
 export_items "$T/out/Cartwise.txt" >"$T/rows"
 printf '%s\n' Item "Light Bulbs" apples Bananas "Cheddar Cheese" Milk Bagels Bread >"$T/want"
 same_bytes "$T/rows" "$T/want"

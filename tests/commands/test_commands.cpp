@@ -1,0 +1,178 @@
+// The commands of the File and Help menus: export of the shopping list, import of
+// version-5 data, deleting all data, and starting the system information program.
+#include "TestContext.h"
+#include "commands/DataCommands.h"
+#include "commands/ExportCommand.h"
+#include "commands/ImportCommand.h"
+#include "commands/SysInfo.h"
+#include "mainwindow/ShoppingGrid.h"
+#include "platform/Registry.h"
+
+#include <QFile>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <utility>
+
+using namespace cw;
+using namespace cw::test;
+
+TEST(ExportLine, CellsTrimmedQuotedInWindows1252AndTheLongestCutUntilTheLineFits) {
+    const QByteArray pairs(88, '"'), s(50, 'S');
+    const std::pair<QStringList, QByteArray> rows[] = {
+        {{" 7 ", QString::fromUtf8("12\" Café"), "\"Large\"", QString::fromUtf8("Drinks €, misc"),
+          "", "0.00"},
+         "\"7\",\"12\"\" Caf\xE9\",\"\"\"Large\"\"\",\"Drinks \x80, misc\",\"\",\"0.00\"\r\n"},
+        // Quote pairs are cut whole, from the longer cell in turn, to exactly 300 bytes.
+        {{QString(50, '"'), QString(50, '"'), s, s, "1", "1.00"},
+         '"' + pairs + "\",\"" + pairs + "\",\"" + s + "\",\"" + s + "\",\"1\",\"1.00\"\r\n"},
+    };
+    for (const auto& [cells, line] : rows)
+        EXPECT_EQ(exportLine(cells), line);
+}
+
+TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderIsReported) {
+    const ShoppingGrid grid; // never read
+    TestContext t;
+    writeFile(t.path("Cartwise.txt"), "last week's list");
+    t.prompts.answerInput(t.dir.path());
+    t.prompts.answerNo();
+    mnuExport_Click(t.ctx, grid);
+    EXPECT_EQ(readFile(t.path("Cartwise.txt")), "last week's list");
+    t.prompts.answerInput(t.path("gone"));
+    mnuExport_Click(t.ctx, grid);
+    EXPECT_EQ(t.settings.values["exportdirectory"], t.path("gone")); // stored before the failure
+    EXPECT_EQ(t.prompts.messages(),
+              (std::vector<QString>{"File already exists. Do you want to overwrite it ?",
+                                    "An error has occured: \r\nmnuExport_Click_Error: " +
+                                        QString::fromLocal8Bit(std::strerror(ENOENT)) + '.'}));
+}
+
+const QString kDone = "The conversion has taken place. The program will now terminate";
+static QString leftOut(int n) {
+    return QString::number(n) + " items of src.dat were not imported because their category is "
+                                "missing from cat.dat or could not be imported.";
+}
+
+class Import : public ::testing::Test {
+protected:
+    // Puts the old files of a fixture (or these bytes; a null array: no file) next to current
+    // data files, answers Yes and imports: the messages after the question are `shown`, and
+    // the program ends after the closing one; otherwise the current data stays.
+    void import(const QString& fixture, const std::vector<QString>& shown, QByteArray cat = {},
+                QByteArray src = {}) {
+        const QString from = CARTWISE_TEST_DATA "/" + fixture + '/';
+        if (!fixture.isEmpty()) {
+            cat = readFile(from + "cat.dat");
+            src = readFile(from + "src.dat");
+        }
+        if (!cat.isNull()) writeFile(t.path("cat.dat"), cat);
+        if (!src.isNull()) writeFile(t.path("src.dat"), src);
+        writeFile(t.catFile(), "current categories");
+        writeFile(t.srcFile(), "current items");
+        t.prompts.boxes.clear();
+        t.end.calls = 0;
+        t.prompts.answerYes();
+        mnuImportData_Click(t.ctx);
+        std::vector<QString> messages = t.prompts.messages();
+        EXPECT_EQ(std::vector(messages.begin() + 1, messages.end()), shown);
+        EXPECT_EQ(t.end.calls, int(shown.back() == kDone));
+        EXPECT_EQ(readFile(t.catFile()) == "current categories", t.end.calls == 0);
+    }
+    TestContext t;
+};
+
+TEST_F(Import, MissingOldFilesAreNamedBlankOldCategoriesDroppedAndPartialRecordsReadAsBlanks) {
+    const QString missing = "The %1 file could not be located in the current working directory.";
+    import({}, {missing.arg("src.dat")}); // looked for first; nothing is changed
+    import({}, {missing.arg("cat.dat")}, {}, "items");
+
+    // Categories blank, Dairy, blank, Bakery: Dairy becomes 1 and Bakery 2; the items of the
+    // blank records 1 and 3 and of categories 0, -1 and 5 are left out.
+    import("v5_blank_category_first", {leftOut(5), kDone});
+    EXPECT_EQ(readFile(t.catFile()), categoryRecord("Dairy") + categoryRecord("Bakery"));
+    EXPECT_EQ(readFile(t.srcFile()),
+              itemRecord({"Milk", "1", "2.49", "1 gal", 1, "", "Y", "1"}) +
+                  itemRecord({"Bread", "1", "1.99", "loaf", 2, "", "N", "1"}) +
+                  itemRecord({"Butter", "1", "3.29", "1 lb", 1, "", "Y", "2"}));
+    // Both files end inside their last record, src.dat after the low byte of Bread's category.
+    import("v5_truncated_last_records", {kDone});
+    EXPECT_EQ(readFile(t.srcFile()),
+              itemRecord({"Milk", "2", "2.49", "1 gal", 1, "", "Y", "2"}) +
+                  itemRecord({"Bread", "1", "1.99", "loaf", 2, "", "N", ""}));
+}
+
+TEST(DeleteAllData, NoToEitherQuestionKeepsEverythingYesTwiceDeletesAndEnds) {
+    TestContext t;
+    writeFile(t.catFile(), "categories");
+    writeFile(t.srcFile(), "items");
+    t.prompts.answerNo();
+    mnuDeleteAllData_Click(t.ctx);
+    t.prompts.answerYes();
+    t.prompts.answerNo();
+    mnuDeleteAllData_Click(t.ctx);
+    const QString first = QStringLiteral(
+        "You can use this option to delete all data in the Cartwise files. This means all "
+        "categories and all items will be permanently deleted. In essence, this means you will "
+        "be starting from scratch.\r\n\r\nIf you choose this option, all data will be "
+        "permanently deleted and the program will terminate. When you restart the program, "
+        "there will be no categories and no data.\r\n\r\nDo you want to PERMANENTLY DELETE ALL "
+        "YOUR DATA NOW ?");
+    EXPECT_EQ(t.prompts.messages(),
+              (std::vector<QString>{first, first,
+                                    "OK. I'll give you one more chance. Are you absolutely sure "
+                                    "beyond all reasonable doubt that you want to delete all your "
+                                    "data and terminate the program now ?"}));
+    EXPECT_EQ(readFile(t.catFile()) + readFile(t.srcFile()), "categoriesitems");
+    EXPECT_EQ(t.end.calls, 0);
+}
+
+// One text value a key, as raw bytes (their count is the stored size). Only "/opt/info"
+// holds the program.
+struct FakeSystem : Registry, Launcher {
+    std::map<QByteArray, std::pair<QByteArray, QByteArray>> keys; // key -> value name, bytes
+    std::pair<QByteArray, QByteArray> open;
+    QStringList started;
+    TestContext t;
+    FakeSystem() {
+        t.ctx.registry = this;
+        t.ctx.launcher = this;
+    }
+    long openKey(std::uint32_t root, const QByteArray& key, std::uint32_t, std::uint32_t,
+                 std::uintptr_t&) override {
+        open = keys[key];
+        return root == HKEY_LOCAL_MACHINE_ROOT && open.first.size() ? REG_OK : REG_FILE_NOT_FOUND;
+    }
+    long queryValue(std::uintptr_t, const QByteArray& name, std::uint32_t& type, char* buffer,
+                    std::uint32_t& size) override {
+        type = REG_SZ_TYPE;
+        if (name != open.first) return REG_FILE_NOT_FOUND;
+        if (std::exchange(size, std::uint32_t(open.second.size())) < size) return REG_MORE_DATA;
+        std::memcpy(buffer, open.second.constData(), size);
+        return REG_OK;
+    }
+    long closeKey(std::uintptr_t) override { return REG_OK; }
+    bool fileExists(const QString& path) override { return path == "/opt/info/MSINFO32.EXE"; }
+    void start(const QString& path) override { started << path; }
+};
+
+TEST(StartSysInfo, StartsThePathValueElseTheProgramInTheDirectoryElseSaysItIsUnavailable) {
+    // The path value, the directory value, what is started ("": the message instead).
+    const std::tuple<QByteArray, QByteArray, QString> rows[] = {
+        {QByteArray("/opt/tool\0", 10), "/opt/info", "/opt/tool"},   // the terminating zero dropped
+        {'/' + QByteArray(1023, 'x'), "", '/' + QString(1023, 'x')}, // fills the buffer, no zero
+        {QByteArray(1025, 'x'), QByteArray("/opt/info\0", 10), "/opt/info/MSINFO32.EXE"},
+        {"", "/opt/empty", ""},
+        {"", "", ""},
+    };
+    for (const auto& [path, dir, started] : rows) {
+        FakeSystem sys;
+        const QByteArray tools = "SOFTWARE\\Microsoft\\Shared Tools";
+        if (!path.isEmpty()) sys.keys[tools + "\\MSINFO"] = {"PATH", path};
+        if (!dir.isEmpty()) sys.keys[tools + " Location"] = {"MSINFO", dir};
+        StartSysInfo(sys.t.ctx);
+        EXPECT_EQ(sys.started.join('|'), started);
+        EXPECT_EQ(sys.t.prompts.messages(),
+                  std::vector<QString>(started.isEmpty(),
+                                       "System Information Is Unavailable At This Time"));
+    }
+}
