@@ -13,7 +13,12 @@
 #include "platform/SingleInstance.h"
 #include "widgets/AppIcon.h"
 
+#include <csignal>
+
 int main(int argc, char** argv) {
+    // A file past the process's size limit makes its write fail (reported, the record cut
+    // back) instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     cw::CartwiseApplication app(argc, argv);
     cw::QtPrompts prompts;
     cw::QtSettings settings;
