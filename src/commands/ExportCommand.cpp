@@ -99,7 +99,9 @@ void mnuExport_Click(Context& ctx, const GridSource& grid) {
                 deleteFile(path);
             }
 
-            file.emplace(path, kExportRecordLength);
+            // A new file only: a link, or a file that appeared since, is reported, never
+            // followed or written over.
+            file.emplace(path, kExportRecordLength, nullptr, RecordFile::Access::New);
             const int rows = grid.rowCount();
             for (int row = 0; row < rows; ++row)
                 file->write(row + 1, exportRecord(grid, row).constData());

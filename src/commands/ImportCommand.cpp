@@ -1,6 +1,7 @@
 #include "commands/ImportCommand.h"
 
 #include "commands/EndProgram.h"
+#include "commands/Trash.h"
 #include "core/Failure.h"
 #include "core/Prompts.h"
 #include "core/Trap.h"
@@ -85,22 +86,24 @@ struct Staging {
     Context target;
 };
 
-// Puts the new files in the current ones' place. The current files are first moved into the
-// staging folder, so that a failure part way can put every one of them back; the staging
-// folder, with the old files in it, is removed afterwards. A new file that was never made
-// (no used record) leaves no file, which the program reads as an empty one.
+// Puts the new files in the current ones' place. The current files go to the trash first
+// (where there is none, into the staging folder, which is removed afterwards), so that a
+// failure part way can put every one of them back, and a mistaken Yes can still be undone. A
+// new file that was never made (no used record) leaves no file, which reads as an empty one.
 void replaceCurrentFiles(const Context& ctx, Staging& staging) {
     const QStringList names = {QString::fromLatin1(kCategoryFileName),
                                QString::fromLatin1(kSourceItemFileName)};
     const auto current = [&](const QString& n) { return ctx.dataPath(n); };
     const auto fresh = [&](const QString& n) { return staging.target.dataPath(n); };
-    const auto old = [&](const QString& n) { return staging.target.dataPath("old-" + n); };
-    std::vector<QString> movedAside, movedIn;
+    const auto aside = [&](const QString& n) { return staging.target.dataPath("old-" + n); };
+    std::vector<std::pair<QString, QString>> movedAway; // name, where it went in the trash
+    std::vector<QString> movedIn;
     try {
         for (const QString& n : names) {
             if (!fileExists(current(n))) continue;
-            renameFile(current(n), old(n));
-            movedAside.push_back(n);
+            QString inTrash = moveToTrash(current(n));
+            if (inTrash.isEmpty()) renameFile(current(n), aside(n));
+            movedAway.emplace_back(n, inTrash);
         }
         for (const QString& n : names) {
             if (!fileExists(fresh(n))) continue;
@@ -111,8 +114,13 @@ void replaceCurrentFiles(const Context& ctx, Staging& staging) {
     } catch (...) {
         for (const QString& n : movedIn)
             skip([&] { renameFile(current(n), fresh(n)); });
-        for (const QString& n : movedAside)
-            skip([&] { renameFile(old(n), current(n)); });
+        for (const auto& away : movedAway)
+            skip([&] {
+                if (away.second.isEmpty())
+                    renameFile(aside(away.first), current(away.first));
+                else
+                    takeBackFromTrash(away.second, current(away.first));
+            });
         throw;
     }
 }
@@ -152,7 +160,7 @@ bool importRecords(Context& ctx, const char* prefix, const QString& oldFile, int
     return trap(
         ctx, QString::fromLatin1(prefix),
         [&] {
-            old.emplace(oldFile, length, nullptr, RecordFile::Access::ReadOnly);
+            old.emplace(oldFile, length, nullptr, RecordFile::Access::Existing);
             std::vector<char> record(static_cast<size_t>(length));
             const qint64 count = old->recordCount();
             for (qint64 n = 1; n <= count; ++n) {

@@ -15,12 +15,15 @@ void CategoryNames::load() {
     m_loaded = true;
     m_failed = m_reported = !runTrapped(
         m_ctx, m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)), CategoryLayout::kLength,
-        CategoryLayout::blank(), kPrefix, [&](RecordFile& file) {
-            file.scan(CategoryLayout::blank(), [&](qint64, char* rec) {
-                m_names.push_back(CategoryLayout::category.read(rec));
+        CategoryLayout::blank(), kPrefix,
+        [&](RecordFile& file) {
+            file.scan(CategoryLayout::blank(), [&](qint64 n, char* rec) {
+                if (!CategoryLayout::category.isBlank(rec))
+                    m_names.emplace(static_cast<qint32>(n), CategoryLayout::category.read(rec));
                 return RecordFile::Scan::Next;
             });
-        });
+        },
+        RecordFile::Access::Read);
 }
 
 QString CategoryNames::name(qint32 id) {
@@ -35,8 +38,7 @@ QString CategoryNames::name(qint32 id) {
         }
         return QString();
     }
-    const auto index = static_cast<std::size_t>(id - 1);
-    return index < m_names.size() ? m_names[index] : QString();
+    return m_names.value(id); // a blank record, or one beyond the end: no name
 }
 
 } // namespace cw

@@ -4,8 +4,8 @@
 // reports it, once per pass however many items meet it, and the name is then empty.
 #include "core/Context.h"
 
+#include <QHash>
 #include <QString>
-#include <vector>
 
 namespace cw {
 
@@ -20,7 +20,7 @@ private:
     bool m_loaded = false;
     bool m_failed = false;
     bool m_reported = false;
-    std::vector<QString> m_names;
+    QHash<qint32, QString> m_names; // the used records only
 };
 
 } // namespace cw

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace cw {
@@ -21,17 +22,42 @@ constexpr qint64 kJoinGapBytes = 4096;
 
 } // namespace
 
+namespace {
+
+int openPath(const QByteArray& path, int flags) {
+    int fd;
+    do
+        fd = ::open(path.constData(), flags | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+} // namespace
+
 RecordFile::RecordFile(const QString& path, int recordLength, const char* blank, Access access)
     : m_recordLength(recordLength),
       m_blank(blank ? QByteArray(blank, recordLength) : QByteArray(recordLength, ' ')),
       m_path(path) {
     const QByteArray native = path.toLocal8Bit();
-    int fd;
-    do
-        fd = access == Access::ReadOnly
-                 ? ::open(native.constData(), O_RDONLY | O_CLOEXEC)
-                 : ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    while (fd < 0 && errno == EINTR);
+    int fd = -1;
+    switch (access) {
+    case Access::ReadWrite:
+        fd = openPath(native, O_RDWR | O_CREAT);
+        break;
+    case Access::Existing:
+        fd = openPath(native, O_RDONLY);
+        break;
+    case Access::New:
+        fd = openPath(native, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW);
+        break;
+    case Access::Read:
+        fd = openPath(native, O_RDONLY);
+        if (fd >= 0 || errno != ENOENT) break;
+        fd = openPath(native, O_RDWR | O_CREAT);
+        // A missing file on a medium that cannot be written holds no records yet.
+        if (fd < 0 && (errno == EROFS || errno == EACCES)) return;
+        break;
+    }
     if (fd < 0) fail(errno);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -52,6 +78,7 @@ void RecordFile::closeQuietly() {
 }
 
 qint64 RecordFile::length() const {
+    if (m_fd < 0) return 0; // a missing file that could not be made
     struct stat st {};
     if (::fstat(m_fd, &st) != 0) fail(errno);
     return S_ISREG(st.st_mode) ? static_cast<qint64>(st.st_size) : 0;
@@ -67,12 +94,11 @@ qint64 RecordFile::recordCount() const {
     return recordCount(length(), m_recordLength);
 }
 
-void RecordFile::read(qint64 n, char* out, const char* blank) const {
-    if (n < 1) throw Failure("Bad record number");
-    const qint64 offset = (n - 1) * m_recordLength;
+// Reads up to `size` bytes at `offset`; fewer only at the end of the file.
+qint64 RecordFile::readAt(qint64 offset, char* out, qint64 size) const {
     qint64 got = 0;
-    while (got < m_recordLength) {
-        const ssize_t r = ::pread(m_fd, out + got, m_recordLength - got, offset + got);
+    while (m_fd >= 0 && got < size) {
+        const ssize_t r = ::pread(m_fd, out + got, size - got, offset + got);
         if (r < 0) {
             if (errno == EINTR) continue;
             fail(errno);
@@ -80,7 +106,26 @@ void RecordFile::read(qint64 n, char* out, const char* blank) const {
         if (r == 0) break;
         got += r;
     }
-    std::memcpy(out + got, blank + got, m_recordLength - got);
+    return got;
+}
+
+// A record of zero bytes only was never written by any layout: it is an unused record.
+void RecordFile::blankZeroRecords(char* records, qint64 count, const char* blank) const {
+    for (qint64 i = 0; i < count; ++i) {
+        char* rec = records + i * m_recordLength;
+        if (rec[0] != 0 || rec[m_recordLength - 1] != 0) continue; // the usual case: at once
+        bool zero = true;
+        for (int k = 1; zero && k < m_recordLength - 1; ++k)
+            zero = rec[k] == 0;
+        if (zero) std::memcpy(rec, blank, static_cast<std::size_t>(m_recordLength));
+    }
+}
+
+void RecordFile::read(qint64 n, char* out, const char* blank) const {
+    if (n < 1) throw Failure("Bad record number");
+    const qint64 got = readAt((n - 1) * m_recordLength, out, m_recordLength);
+    std::memcpy(out + got, blank + got, static_cast<std::size_t>(m_recordLength - got));
+    blankZeroRecords(out, 1, blank);
 }
 
 void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
@@ -126,28 +171,50 @@ void RecordFile::write(qint64 n, const char* record) {
     writeAt((n - 1) * m_recordLength, record, m_recordLength);
 }
 
-void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit) {
+namespace {
+
+// The parts of the file that hold data, as [start, end) byte ranges: the whole file unless the
+// file system reports holes. A hole reads as zero bytes.
+std::vector<std::pair<qint64, qint64>> dataExtents(int fd, qint64 length) {
+    std::vector<std::pair<qint64, qint64>> extents;
+    for (qint64 at = 0; at < length;) {
+        const off_t data = ::lseek(fd, at, SEEK_DATA);
+        if (data < 0) {
+            if (errno == ENXIO) break; // nothing but a hole from here on
+            return {{0, length}};      // no hole reporting here: all of it is data
+        }
+        const off_t hole = ::lseek(fd, data, SEEK_HOLE);
+        const qint64 end = hole < 0 ? length : std::min<qint64>(hole, length);
+        extents.emplace_back(data, end);
+        at = end;
+    }
+    return extents;
+}
+
+} // namespace
+
+void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
+                      Holes holes) {
     const qint64 count = recordCount();
+    if (count == 0) return;
+    const auto extents = dataExtents(m_fd, length());
     // The buffer holds a chunk, or the whole file when that is smaller.
     const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
     std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
+    auto extent = extents.begin();
     for (qint64 first = 1; first <= count; first += perChunk) {
         const qint64 n = std::min(perChunk, count - first + 1);
         const qint64 offset = (first - 1) * m_recordLength;
         const qint64 want = n * m_recordLength;
-        qint64 got = 0;
-        while (got < want) {
-            const ssize_t r = ::pread(m_fd, buf.data() + got, want - got, offset + got);
-            if (r < 0) {
-                if (errno == EINTR) continue;
-                fail(errno);
-            }
-            if (r == 0) break;
-            got += r;
-        }
+        while (extent != extents.end() && extent->second <= offset)
+            ++extent;
+        const bool hole = extent == extents.end() || extent->first >= offset + want;
+        if (hole && holes == Holes::Skip) continue; // blank records only: nothing to see
+        const qint64 got = hole ? 0 : readAt(offset, buf.data(), want);
         // A trailing partial record reads its missing bytes as blanks.
         for (qint64 k = got; k < want; ++k)
-            buf[k] = blank[k % m_recordLength];
+            buf[static_cast<std::size_t>(k)] = blank[k % m_recordLength];
+        blankZeroRecords(buf.data(), n, blank);
         // Changed records are written back in runs. Runs less than a page apart are joined,
         // the unchanged records between them written back as they were read: one write
         // instead of many, and the pages between would be written to the disk anyway.
@@ -178,9 +245,15 @@ void RecordFile::close() {
     const int fd = m_fd;
     m_fd = -1;
     int err = 0;
-    if (m_written && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-    if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+    DurabilityCalls& calls = durabilityCalls();
+    if (m_written && calls.sync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    if (calls.close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
     if (err) fail(err);
+}
+
+DurabilityCalls& durabilityCalls() {
+    static DurabilityCalls calls{::fdatasync, ::close};
+    return calls;
 }
 
 void deleteFile(const QString& path) {

@@ -12,10 +12,15 @@ namespace cw {
 
 class RecordFile {
 public:
-    enum class Access { ReadWrite, ReadOnly };
-    // Opens for reading and writing, creating a missing file, or (ReadOnly) opens an existing
-    // file that is never changed; throws Failure on error. `blank` is the file's blank record
-    // (record length bytes; spaces when not given).
+    enum class Access {
+        ReadWrite, // for writing: opened for reading and writing, a missing file created
+        Read,      // for reading only: a missing file is created where the folder allows,
+                   // and where it does not (a read-only medium) counts as an empty file
+        Existing,  // an existing file only, never changed (the old version-5 files)
+        New,       // a new file only: fails when anything, a link included, has the name
+    };
+    // Opens the file; throws Failure on error. `blank` is the file's blank record (record
+    // length bytes; spaces when not given).
     RecordFile(const QString& path, int recordLength, const char* blank = nullptr,
                Access access = Access::ReadWrite);
     ~RecordFile(); // closes quietly if close() was not called
@@ -28,21 +33,29 @@ public:
     static qint64 recordCount(qint64 length, int recordLength);
 
     // Reads record n into `out` (record length bytes). Bytes beyond the end of the file are
-    // taken from `blank`, a record of the same length. Throws "Bad record number" for n < 1.
+    // taken from `blank`, a record of the same length, and so is a record of zero bytes only
+    // (a sparse file's hole, or a tail a crash left zero-filled): it is an unused record.
+    // Throws "Bad record number" for n < 1.
     void read(qint64 n, char* out, const char* blank) const;
     void write(qint64 n, const char* record);
 
     // What a scan does after visiting a record.
     enum class Scan { Next, WriteBack, Stop };
-    // Reads the records from 1 on in large chunks and calls visit(n, record) for each; visit
-    // may change the record and ask to have it written back, or stop the scan.
-    void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit);
+    // Whether a scan visits the records that lie in a hole of a sparse file (they are blank).
+    enum class Holes { Skip, Visit };
+    // Reads the records from 1 on in large chunks and calls visit(n, record) for each (zero
+    // records read as blank, as with read()); visit may change the record and ask to have it
+    // written back, or stop the scan. Holes are skipped without reading unless asked for.
+    void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
+              Holes holes = Holes::Skip);
 
     void close();        // flushes written data to the disk; throws on failure
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
 private:
     void writeAt(qint64 offset, const char* data, qint64 size);
+    qint64 readAt(qint64 offset, char* out, qint64 size) const;
+    void blankZeroRecords(char* records, qint64 count, const char* blank) const;
     void writeAll(qint64 offset, const char* data, qint64 size, qint64 before);
     int m_fd = -1;
     int m_recordLength;
@@ -50,6 +63,14 @@ private:
     QString m_path;
     bool m_written = false;
 };
+
+// The calls that make written records durable and let a file go. Tests put failing or counting
+// ones in their place, to prove that no sync is skipped and that a failing one is reported.
+struct DurabilityCalls {
+    int (*sync)(int fd);
+    int (*close)(int fd);
+};
+DurabilityCalls& durabilityCalls();
 
 // Removes a file by path; throws Failure with the platform's description.
 void deleteFile(const QString& path);

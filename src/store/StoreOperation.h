@@ -10,12 +10,13 @@ namespace cw {
 
 template <class Body>
 bool runTrapped(Context& ctx, const QString& path, int recordLength, const char* blank,
-                const char* prefix, Body&& body) {
+                const char* prefix, Body&& body,
+                RecordFile::Access access = RecordFile::Access::ReadWrite) {
     std::optional<RecordFile> file;
     return trap(
         ctx, QString::fromLatin1(prefix),
         [&] {
-            file.emplace(path, recordLength, blank);
+            file.emplace(path, recordLength, blank, access);
             body(*file);
             file->close();
         },

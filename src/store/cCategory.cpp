@@ -10,8 +10,12 @@ namespace {
 
 using L = CategoryLayout;
 
-template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
-    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body));
+using Access = RecordFile::Access;
+
+template <class Body>
+bool run(Context& ctx, const QString& path, const char* prefix, Body&& body,
+         Access access = Access::ReadWrite) {
+    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body), access);
 }
 
 } // namespace
@@ -20,11 +24,14 @@ cCategory::cCategory(Context& ctx)
     : strFileName(ctx.dataPath(QString::fromLatin1(kCategoryFileName))), m_ctx(ctx) {}
 
 bool cCategory::blnFindRecord(qint32 ID) {
-    return run(m_ctx, strFileName, "cCategory.blnFindRecord_Error: ", [&](RecordFile& f) {
-        char rec[L::kLength];
-        f.read(ID, rec, L::blank());
-        strCategory = L::category.read(rec);
-    });
+    return run(
+        m_ctx, strFileName, "cCategory.blnFindRecord_Error: ",
+        [&](RecordFile& f) {
+            char rec[L::kLength];
+            f.read(ID, rec, L::blank());
+            strCategory = L::category.read(rec);
+        },
+        Access::Read);
 }
 
 bool cCategory::blnDeleteRecord(qint32 ID) {
@@ -35,13 +42,16 @@ bool cCategory::blnDeleteRecord(qint32 ID) {
 
 bool cCategory::blnRefreshList(ListTarget& lb) {
     lb.clear();
-    return run(m_ctx, strFileName, "cCategory.blnRefreshList_Error: ", [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64 n, char* rec) {
-            if (!L::category.isBlank(rec))
-                lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
-            return RecordFile::Scan::Next;
-        });
-    });
+    return run(
+        m_ctx, strFileName, "cCategory.blnRefreshList_Error: ",
+        [&](RecordFile& f) {
+            f.scan(L::blank(), [&](qint64 n, char* rec) {
+                if (!L::category.isBlank(rec))
+                    lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
+                return RecordFile::Scan::Next;
+            });
+        },
+        Access::Read);
 }
 
 qint32 cCategory::lngAddRecord() {
@@ -58,11 +68,14 @@ qint32 cCategory::lngAddRecord() {
             return;
         }
         qint64 slot = count + 1;
-        f.scan(L::blank(), [&](qint64 n, char* r) {
-            if (!L::category.isBlank(r)) return RecordFile::Scan::Next;
-            slot = n;
-            return RecordFile::Scan::Stop;
-        });
+        f.scan(
+            L::blank(),
+            [&](qint64 n, char* r) {
+                if (!L::category.isBlank(r)) return RecordFile::Scan::Next;
+                slot = n;
+                return RecordFile::Scan::Stop;
+            },
+            RecordFile::Holes::Visit); // a record in a hole is free too
         L::category.write(rec, strCategory);
         f.write(slot, rec);
         id = static_cast<qint32>(slot);

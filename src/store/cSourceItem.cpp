@@ -14,16 +14,21 @@ namespace {
 using L = SourceItemLayout;
 using Scan = RecordFile::Scan;
 
-// Opens the file, runs the body, closes the file; failures pass to the caller.
-template <class Body> void open(const QString& path, Body&& body) {
-    RecordFile file(path, L::kLength, L::blank());
+using Access = RecordFile::Access;
+
+// Opens the file, runs the body, closes the file; failures pass to the caller. Operations
+// that only read open for reading, so that a read-only medium can be viewed.
+template <class Body> void open(const QString& path, Body&& body, Access access) {
+    RecordFile file(path, L::kLength, L::blank(), access);
     body(file);
     file.close();
 }
 
 // The same with the operation's own trap: the file is closed and the failure reported.
-template <class Body> bool run(Context& ctx, const QString& path, const char* prefix, Body&& body) {
-    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body));
+template <class Body>
+bool run(Context& ctx, const QString& path, const char* prefix, Body&& body,
+         Access access = Access::ReadWrite) {
+    return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body), access);
 }
 
 } // namespace
@@ -44,39 +49,49 @@ void cSourceItem::loadFrom(const char* rec) {
 }
 
 bool cSourceItem::blnFindRecord(qint32 ID) {
-    open(strFileName, [&](RecordFile& f) {
-        char rec[L::kLength];
-        f.read(ID, rec, L::blank());
-        loadFrom(rec);
-    });
+    open(
+        strFileName,
+        [&](RecordFile& f) {
+            char rec[L::kLength];
+            f.read(ID, rec, L::blank());
+            loadFrom(rec);
+        },
+        Access::Read);
     return true;
 }
 
 bool cSourceItem::blnDeleteRecord(qint32 ID) {
-    open(strFileName, [&](RecordFile& f) { f.write(ID, L::blank()); });
+    open(
+        strFileName, [&](RecordFile& f) { f.write(ID, L::blank()); }, Access::ReadWrite);
     return true;
 }
 
 bool cSourceItem::blnRefreshList(ListTarget& lb, qint32 catID) {
     lb.clear();
-    open(strFileName, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64 n, char* rec) {
-            if (!L::item.isBlank(rec) && (catID == 0 || L::catId(rec) == catID))
-                lb.addEntry(L::item.read(rec), static_cast<qint32>(n));
-            return Scan::Next;
-        });
-    });
+    open(
+        strFileName,
+        [&](RecordFile& f) {
+            f.scan(L::blank(), [&](qint64 n, char* rec) {
+                if (!L::item.isBlank(rec) && (catID == 0 || L::catId(rec) == catID))
+                    lb.addEntry(L::item.read(rec), static_cast<qint32>(n));
+                return Scan::Next;
+            });
+        },
+        Access::Read);
     return true;
 }
 
 bool cSourceItem::blnDeleteCategory(qint32 catID) {
-    open(strFileName, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64, char* rec) {
-            if (L::catId(rec) != catID) return Scan::Next;
-            std::memcpy(rec, L::blank(), L::kLength);
-            return Scan::WriteBack;
-        });
-    });
+    open(
+        strFileName,
+        [&](RecordFile& f) {
+            f.scan(L::blank(), [&](qint64, char* rec) {
+                if (L::catId(rec) != catID) return Scan::Next;
+                std::memcpy(rec, L::blank(), L::kLength);
+                return Scan::WriteBack;
+            });
+        },
+        Access::ReadWrite);
     return true;
 }
 
@@ -98,11 +113,14 @@ qint32 cSourceItem::lngAddRecord() {
         L::future.write(rec, trimSpaces(strFuture));
         qint64 slot = count + 1;
         if (count > 0) {
-            f.scan(L::blank(), [&](qint64 n, char* r) {
-                if (L::catId(r) != 0) return Scan::Next;
-                slot = n;
-                return Scan::Stop;
-            });
+            f.scan(
+                L::blank(),
+                [&](qint64 n, char* r) {
+                    if (L::catId(r) != 0) return Scan::Next;
+                    slot = n;
+                    return Scan::Stop;
+                },
+                RecordFile::Holes::Visit); // a record in a hole is free too
         }
         f.write(slot, rec);
         id = static_cast<qint32>(slot);
@@ -128,48 +146,56 @@ bool cSourceItem::blnEditRecord(qint32 ID) {
 }
 
 bool cSourceItem::blnClearSelections() {
-    open(strFileName, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64, char* rec) {
-            if (rec[174] == 'N') return Scan::Next;
-            rec[174] = 'N';
-            return Scan::WriteBack;
-        });
-    });
+    // Every record gets "N", free slots too; the records of a sparse file's holes are left
+    // unused, as they read.
+    open(
+        strFileName,
+        [&](RecordFile& f) {
+            f.scan(L::blank(), [&](qint64, char* rec) {
+                if (rec[174] == 'N') return Scan::Next;
+                rec[174] = 'N';
+                return Scan::WriteBack;
+            });
+        },
+        Access::ReadWrite);
     return true;
 }
 
 bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
     strSort = trimSpaces(strSort);
     lb.clear();
-    return run(m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ", [&](RecordFile& f) {
-        const QString mode = strSort.toUpper();
-        enum { None, ByItem, ByIsle, ByCategory } kind = None;
-        if (mode == QLatin1String("SORTED BY ITEM"))
-            kind = ByItem;
-        else if (mode == QLatin1String("SORTED BY ISLE"))
-            kind = ByIsle;
-        else if (mode == QLatin1String("SORTED BY CATEGORY"))
-            kind = ByCategory;
-        CategoryNames names(m_ctx);
-        f.scan(L::blank(), [&](qint64 n, char* rec) {
-            if (kind == None || !L::isListed(rec)) return Scan::Next;
-            const QString item = L::item.read(rec);
-            QString key;
-            switch (kind) {
-            case ByItem:
-                key = item;
-                break;
-            case ByIsle:
-                key = L::isle.read(rec) + '.' + item;
-                break;
-            default:
-                key = names.name(L::catId(rec)) + '.' + item;
-                break;
-            }
-            lb.addEntry(key, static_cast<qint32>(n));
-            return Scan::Next;
-        });
-    });
+    return run(
+        m_ctx, strFileName, "cSourceItem.blnRefreshSortList_Error: ",
+        [&](RecordFile& f) {
+            const QString mode = strSort.toUpper();
+            enum { None, ByItem, ByIsle, ByCategory } kind = None;
+            if (mode == QLatin1String("SORTED BY ITEM"))
+                kind = ByItem;
+            else if (mode == QLatin1String("SORTED BY ISLE"))
+                kind = ByIsle;
+            else if (mode == QLatin1String("SORTED BY CATEGORY"))
+                kind = ByCategory;
+            CategoryNames names(m_ctx);
+            f.scan(L::blank(), [&](qint64 n, char* rec) {
+                if (kind == None || !L::isListed(rec)) return Scan::Next;
+                const QString item = L::item.read(rec);
+                QString key;
+                switch (kind) {
+                case ByItem:
+                    key = item;
+                    break;
+                case ByIsle:
+                    key = L::isle.read(rec) + '.' + item;
+                    break;
+                default:
+                    key = names.name(L::catId(rec)) + '.' + item;
+                    break;
+                }
+                lb.addEntry(key, static_cast<qint32>(n));
+                return Scan::Next;
+            });
+        },
+        Access::Read);
 }
 
 bool cSourceItem::blnSelectRecord(qint32 ID, const QString& strQty) {
@@ -184,17 +210,20 @@ bool cSourceItem::blnSelectRecord(qint32 ID, const QString& strQty) {
 
 Money cSourceItem::Calculate() {
     Money total;
-    open(strFileName, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64, char* rec) {
-            if (L::isListed(rec)) {
-                const double cost = leadingNumber(rec + L::cost.offset, L::cost.width);
-                const double qty =
-                    leadingNumber(rec + L::selectedQuantity.offset, L::selectedQuantity.width);
-                total += Money::fromDouble(cost * qty);
-            }
-            return Scan::Next;
-        });
-    });
+    open(
+        strFileName,
+        [&](RecordFile& f) {
+            f.scan(L::blank(), [&](qint64, char* rec) {
+                if (L::isListed(rec)) {
+                    const double cost = leadingNumber(rec + L::cost.offset, L::cost.width);
+                    const double qty =
+                        leadingNumber(rec + L::selectedQuantity.offset, L::selectedQuantity.width);
+                    total += Money::fromDouble(cost * qty);
+                }
+                return Scan::Next;
+            });
+        },
+        Access::Read);
     return total;
 }
 

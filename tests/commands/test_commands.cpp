@@ -30,7 +30,7 @@ TEST(ExportLine, CellsTrimmedQuotedInWindows1252AndTheLongestCutUntilTheLineFits
         EXPECT_EQ(exportLine(cells), line);
 }
 
-TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderIsReported) {
+TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderOrALinkIsReported) {
     const ShoppingGrid grid; // never read
     TestContext t;
     writeFile(t.path("Cartwise.txt"), "last week's list");
@@ -41,10 +41,17 @@ TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderIsReported) {
     t.prompts.answerInput(t.path("gone"));
     mnuExport_Click(t.ctx, grid);
     EXPECT_EQ(t.settings.values["exportdirectory"], t.path("gone")); // stored before the failure
+    // A link in the file's place, pointing nowhere yet, is never followed.
+    ASSERT_TRUE(QFile::remove(t.path("Cartwise.txt")));
+    ASSERT_TRUE(QFile::link(t.path("outside.txt"), t.path("Cartwise.txt")));
+    t.prompts.answerInput(t.dir.path());
+    mnuExport_Click(t.ctx, grid);
+    EXPECT_FALSE(QFile::exists(t.path("outside.txt")));
+    const QString error = "An error has occured: \r\nmnuExport_Click_Error: %1.";
     EXPECT_EQ(t.prompts.messages(),
               (std::vector<QString>{"File already exists. Do you want to overwrite it ?",
-                                    "An error has occured: \r\nmnuExport_Click_Error: " +
-                                        QString::fromLocal8Bit(std::strerror(ENOENT)) + '.'}));
+                                    error.arg(QString::fromLocal8Bit(std::strerror(ENOENT))),
+                                    error.arg(QString::fromLocal8Bit(std::strerror(EEXIST)))}));
 }
 
 const QString kDone = "The conversion has taken place. The program will now terminate";

@@ -4,6 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
 #include <cstring>
 
 using namespace cw;
@@ -146,4 +148,25 @@ TEST_F(MainWindowTest, FileFailuresAreReportedUnderTheProcedureThatMetThem) {
                    error.arg("lstCat.Click")}));
     for (const Box& b : t.prompts.boxes)
         EXPECT_EQ(std::pair(b.caption, b.icon), std::pair(QString(), MsgIcon::Information));
+}
+
+TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
+    addCategory("Dairy");
+    addItem({"Milk", "2", "1.29"}, "2");
+    addItem({"Butter", "1", "2.99"});
+    // The folder mounted read-only onto itself, where the machine allows mounting.
+    const auto mount = [&](const QStringList& args) { return QProcess::execute("mount", args); };
+    if (mount({"--bind", t.dir.path(), t.dir.path()}) != 0)
+        GTEST_SKIP() << "no bind mount here (it needs root and a kernel that allows it)";
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {t.dir.path()}); });
+    ASSERT_EQ(mount({"-o", "remount,bind,ro", t.dir.path()}), 0);
+    start();
+    EXPECT_EQ(texts("lstAvailable") + column(2), QStringList({"Butter", "Milk", "Milk"}));
+    EXPECT_TRUE(t.prompts.boxes.empty());
+    choose("lstAvailable", "Butter");
+    click("cmdItemToList");
+    EXPECT_EQ(
+        t.prompts.messages(),
+        std::vector<QString>({"An error has occured: \r\ncSourceItem.blnSelectRecord_Error: " +
+                              QString::fromLocal8Bit(std::strerror(EROFS)) + '.'}));
 }

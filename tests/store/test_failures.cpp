@@ -1,8 +1,9 @@
-// What goes wrong with the files. A damaged file (tests/data, written by make_fixtures.py) is
+// What goes wrong with the files. A damaged file (tests/data, see its README) is
 // read without a crash, missing bytes as blanks. Of the operations that meet a real failure of
 // the file layer, the trapped ones close the file and show exactly one report; the others pass
 // a Failure with the platform's description to their caller and show nothing.
 #include "StoreHelpers.h"
+#include "store/RecordFile.h"
 #include "store/cCategory.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace cw;
 using namespace cw::test;
@@ -110,4 +112,81 @@ TEST(DamagedFiles, TruncatedLastRecordReadsAsBlanksAndAWritePastItFillsTheGap) {
     ASSERT_TRUE(s.blnSelectRecord(5, "1"));
     const QByteArray selected = kBlankItem.left(174) + "Y1" + kBlankItem.mid(176);
     EXPECT_EQ(readFile(t.srcFile()), original + kBlankItem.mid(150) + kBlankItem + selected);
+}
+
+TEST(DamagedFiles, ZeroFilledRecordsAreUnusedAndHolesAreNotRead) {
+    TestContext t;
+    // Zero bytes where records should be: inside the data, and as a 2 GB hole at the end of a
+    // sparse file (what a power cut can leave, or a truncate), none of which may be listed,
+    // kept in memory or read through.
+    const QByteArray zero(235, '\0'),
+        bread = itemRecord({"Bread", "1", "2.49", "", 1, "", "Y", "1"});
+    writeFile(t.srcFile(), zero + bread + zero);
+    writeFile(t.catFile(), QByteArray(50, '\0') + categoryRecord("Bakery"));
+    for (const QString& file : {t.srcFile(), t.catFile()})
+        ASSERT_TRUE(QFile(file).resize(qint64(2) << 30));
+    cSourceItem s(t.ctx);
+    cCategory c(t.ctx);
+    SortedList items, cats;
+    QString sort = "Sorted by Category";
+    ASSERT_TRUE(s.blnRefreshList(items, 0) && c.blnRefreshList(cats));
+    EXPECT_EQ(entries(items) + " | " + entries(cats), "Bread=2 | Bakery=2");
+    EXPECT_EQ(sortList(t.ctx, sort), sort + ": .Bread=2"); // category 1 is unused
+    EXPECT_EQ(s.Calculate().toFixed(), "2.49");
+    ASSERT_TRUE(s.blnFindRecord(1));
+    EXPECT_EQ(s.strItem + QString::number(s.lngCatID), "0");
+    // The first unused record is reused; clearing the list leaves the hole a hole.
+    s.strItem = "Milk";
+    s.lngCatID = 2;
+    c.strCategory = "Dairy";
+    EXPECT_EQ(s.lngAddRecord() + c.lngAddRecord(), 2);
+    ASSERT_TRUE(s.blnClearSelections());
+    QFile file(t.srcFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(3 * 235), itemRecord({"Milk", "", "", "", 2, "", "N", ""}) +
+                                      bread.left(174) + 'N' + bread.mid(175) +
+                                      itemRecord({}).left(174) + 'N' + itemRecord({}).mid(175));
+    struct stat st {};
+    ASSERT_EQ(::stat(t.srcFile().toLocal8Bit().constData(), &st), 0);
+    EXPECT_LT(st.st_blocks * 512, 4 << 20); // a hole still, but for the chunk written back
+    EXPECT_TRUE(t.prompts.boxes.empty());
+}
+
+TEST(StoreFailures, EveryWriteIsSyncedAndAFailingSyncOrCloseIsReported) {
+    TestContext t;
+    static int syncs = 0, failing = 0; // failing: 1 the sync, 2 the close
+    const DurabilityCalls real = durabilityCalls();
+    const auto restore = qScopeGuard([&] { durabilityCalls() = real; });
+    durabilityCalls().sync = [](int fd) {
+        ++syncs;
+        if (failing != 1) return ::fdatasync(fd);
+        errno = EIO;
+        return -1;
+    };
+    durabilityCalls().close = [](int fd) {
+        const int closed = ::close(fd);
+        if (closed != 0 || failing != 2) return closed;
+        errno = EIO;
+        return -1;
+    };
+    cSourceItem s(t.ctx);
+    s.strItem = "Milk";
+    s.lngCatID = 1;
+    ASSERT_EQ(s.lngAddRecord(), 1);
+    ASSERT_TRUE(s.blnSelectRecord(1, "2") && s.blnFindRecord(1) && s.Calculate().units() == 0);
+    EXPECT_EQ(syncs, 2); // the two writes, not the reads
+    const QByteArray kept = readFile(t.srcFile());
+    for (failing = 1; failing <= 2; ++failing) {
+        EXPECT_EQ(s.lngAddRecord(), 0);
+        EXPECT_FALSE(s.blnEditRecord(1));
+        expectFailure([&] { s.blnDeleteRecord(2); }, sysError(EIO)); // no trap of its own
+        EXPECT_EQ(
+            t.prompts.messages(),
+            std::vector<QString>(
+                {"An error has occured: \r\ncSourceItem.lngAddRecord_Error: " + sysError(EIO) + '.',
+                 "An error has occured: \r\ncSourceItem.blnEditRecord_Error: " + sysError(EIO) +
+                     '.'}));
+        EXPECT_EQ(readFile(t.srcFile()).left(235), kept); // the earlier record kept
+        t.prompts.clear();
+    }
 }
