@@ -2,6 +2,7 @@
 
 #include "commands/EndProgram.h"
 #include "commands/SupportContact.h"
+#include "commands/Trash.h"
 #include "core/Prompts.h"
 #include "core/Trap.h"
 #include "store/RecordFile.h"
@@ -56,8 +57,8 @@ QString supportText() {
 void mnuDeleteAllData_Click(Context& ctx) {
     if (!confirmed(ctx, firstQuestion())) return;
     if (!confirmed(ctx, secondQuestion())) return;
-    skip([&] { deleteFile(cSourceItem(ctx).strFileName); });
-    skip([&] { deleteFile(cCategory(ctx).strFileName); });
+    skip([&] { discardFile(cSourceItem(ctx).strFileName); });
+    skip([&] { discardFile(cCategory(ctx).strFileName); });
     skip([&] { EndProgram(ctx); });
 }
 

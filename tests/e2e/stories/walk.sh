@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A walk through every window, from an empty first start: categories, an item made in the
 # editor, the list and its keypad, help and about, export, printing, the version-5 import and
-# deleting all data. Each step is checked by the bytes the program writes.
+# deleting all data (both leave what they replace in the trash). Each step is checked by the
+# bytes the program writes.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
@@ -62,8 +63,8 @@ wait_for "the printout" test -s "$HOME/print.pdf"
 click lstCat 2 # Dairy
 click cmdDeleteCat
 answer "Delete Category" alt+y
-{ cat_record ""; cat_record "Bread & Rolls"; } >"$T/want"
-wait_bytes "$cat" "$T/want"
+{ cat_record ""; cat_record "Bread & Rolls"; } >"$T/replaced"
+wait_bytes "$cat" "$T/replaced"
 
 cp "$CARTWISE_SAMPLES"/../v5_three_categories/*.dat "$DATA/"
 menu_command alt+h 3 # Importing Data from Version 5.X
@@ -79,6 +80,8 @@ same_bytes "$cat" "$T/want"
     item_record Cheddar 1 4.00 "8 oz" 1 "" N ""
 } >"$T/want"
 same_bytes "$src" "$T/want"
+trash=$XDG_DATA_HOME/Trash/files # the replaced catalogue can still be taken back
+same_bytes "$trash/ctwcat6.dat" "$T/replaced"
 
 start_app
 menu_command alt+h 4 # How to Delete All Data
@@ -86,6 +89,7 @@ answer "DELETE ALL DATA" alt+y
 answer "DELETE ALL DATA" alt+y
 wait_exit
 [ ! -e "$cat" ] && [ ! -e "$src" ] || fail "data files left: $(ls -A "$DATA")"
+[ "$(ls "$trash" | wc -l)" = 4 ] || fail "not in the trash: $(ls "$trash")"
 start_app
 menu_command alt+f 4 # Exit
 wait_exit
