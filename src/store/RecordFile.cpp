@@ -27,7 +27,9 @@ namespace {
 int openPath(const QByteArray& path, int flags) {
     int fd;
     do
-        fd = ::open(path.constData(), flags | O_CLOEXEC, 0666);
+        // Without blocking: a FIFO in a file's place must not stop the program (it then
+        // reads as an empty file).
+        fd = ::open(path.constData(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
