@@ -1,0 +1,31 @@
+// The number rules on any text: no crash and no undefined behaviour, and the formats keep
+// their promises: a text that reads as a number comes out of either format as a number
+// again, with the same whole part when whole; any other text comes out as it went in.
+#include "core/Failure.h"
+#include "core/Numbers.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace cw;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        leadingNumber(reinterpret_cast<const char*>(data), int(std::min<size_t>(size, 64)));
+        const double value = leadingNumber(text);
+        toInteger(value);
+    } catch (const Failure&) { // an overflow, reported as such
+    }
+    const QString whole = formatWhole(text), fixed = formatFixed(text);
+    if (!readsAsNumber(text)) {
+        if (whole != text || fixed != text) abort();
+    } else if (!readsAsNumber(fixed) || (!whole.isEmpty() && !readsAsNumber(whole))) {
+        abort();
+    }
+    try {
+        Money::fromDouble(leadingNumber(text)).toFixed();
+    } catch (const Failure&) {
+    }
+    return 0;
+}
