@@ -2,7 +2,9 @@
 // end-to-end stories cannot read them), what is refused, and the record bytes each change
 // leaves.
 #include "MainWindowFixture.h"
+#include "editor/frmItem.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
@@ -169,4 +171,20 @@ TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
         t.prompts.messages(),
         std::vector<QString>({"An error has occured: \r\ncSourceItem.blnSelectRecord_Error: " +
                               QString::fromLocal8Bit(std::strerror(EROFS)) + '.'}));
+}
+
+TEST_F(MainWindowTest, TheEditorsSaveRenamesTheEntryInPlaceAndRefillsTheGrid) {
+    addCategory("Dairy");
+    addItem({"Milk", "2", "1.29"}, "3");
+    addItem({"Butter", "1", "2.99"});
+    start();
+    choose("lstAvailable", "Milk");
+    click("cmdEditItem");
+    auto* editor = w->findChild<frmItem*>("frmItem");
+    QApplication::setActiveWindow(editor);
+    editor->txtGen(0)->selectAll();
+    QTest::keyClicks(editor->txtGen(0), "almond milk");
+    QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+    EXPECT_EQ(texts("lstAvailable"), QStringList({"Butter", "Almond Milk"})); // kept in place
+    EXPECT_EQ(column(2), QStringList({"Almond Milk"}));
 }
