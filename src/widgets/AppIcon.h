@@ -1,5 +1,5 @@
 #pragma once
-// The program's icon, a shopping cart, drawn rather than loaded so it needs no resource file.
+// The program's icon, a shopping cart, from the SVG that the desktop's icon theme also gets.
 #include <QPixmap>
 
 namespace cw {
