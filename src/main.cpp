@@ -2,6 +2,7 @@
 #include "core/Context.h"
 #include "core/Prompts.h"
 #include "mainwindow/CartwiseApplication.h"
+#include "mainwindow/CommandLine.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataDirectory.h"
 #include "platform/LinuxRegistry.h"
@@ -16,10 +17,13 @@
 #include <csignal>
 
 int main(int argc, char** argv) {
+    if (const int exitCode = cw::handleCommandLine(argc, argv); exitCode >= 0) return exitCode;
     // A file past the process's size limit makes its write fail (reported, the record cut
     // back) instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    cw::expectDisplay();
     cw::CartwiseApplication app(argc, argv);
+    cw::windowsReady();
     cw::QtPrompts prompts;
     cw::QtSettings settings;
     cw::QtProgramEnd programEnd;
