@@ -110,6 +110,8 @@ void frmItem::buildControls() {
         field->setGeometry(twipsRect(1500, f.top, f.width, 285));
         field->setMaxLength(f.maxLength);
         field->setProperty(kTag, QString::fromLatin1(f.tag));
+        field->setAccessibleName(m_lblGen[i]->text().trimmed()); // its caption
+        m_lblGen[i]->setBuddy(field);
         field->keyPressed = [this, i](int& keyAscii) {
             guarded(m_ctx, [&] { txtGen_KeyPress(i, keyAscii); });
         };

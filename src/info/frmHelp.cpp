@@ -84,6 +84,7 @@ frmHelp::frmHelp(Context&, QWidget* parent) : QDialog(parent) {
 
     txtRich = new QPlainTextEdit(this);
     txtRich->setObjectName(QStringLiteral("txtRich"));
+    txtRich->setAccessibleName(QStringLiteral("Help text"));
     txtRich->setGeometry(twipsRect(2520, 240, 4995, 3855));
     // Plain text in one font; the reader may select and copy but not change it.
     txtRich->setFont(uiFont());

@@ -19,6 +19,7 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, QWidget* parent)
     lstAvailable = new SortedListBox(this);
     lstAvailable->setObjectName(QStringLiteral("lstAvailable"));
     lstAvailable->setGeometry(twipsRect(180, 300, 2535, 1440));
+    lstAvailable->setAccessibleName(title());
     auto button = [this](const char* name, const char* caption, int left, int top) {
         return placedButton(this, name, QString::fromLatin1(caption), left, top, 975, 375);
     };

@@ -20,6 +20,7 @@ CategoryPanel::CategoryPanel(Context& ctx, QWidget* parent)
     lstCat = new SortedListBox(this);
     lstCat->setObjectName(QStringLiteral("lstCat"));
     lstCat->setGeometry(twipsRect(180, 300, 2475, 1440));
+    lstCat->setAccessibleName(title()); // a screen reader names the list by its frame
     auto button = [this](const char* name, const char* caption, int top) {
         return placedButton(this, name, QString::fromLatin1(caption), 2760, top, 975, 375);
     };

@@ -31,6 +31,7 @@ QuantityKeypad::QuantityKeypad(Context& ctx, ShoppingGrid& grid, CaptionLabel& s
         b->setObjectName(QStringLiteral("cmdNum%1").arg(k.index));
         b->setGeometry(twipsRect(k.left, k.top, 350, 255));
         b->setFocusPolicy(Qt::TabFocus);
+        if (k.index == 15) b->setAccessibleName(QStringLiteral("Ask for a quantity"));
         cmdNum[k.index] = b;
         const int index = k.index;
         connect(b, &QPushButton::clicked, this,

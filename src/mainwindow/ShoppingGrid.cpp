@@ -3,6 +3,9 @@
 #include "core/Failure.h"
 
 #include <QAbstractTableModel>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
 
 #include <QHeaderView>
 #include <cmath>
@@ -100,6 +103,20 @@ ShoppingGrid::ShoppingGrid(QWidget* parent)
 }
 
 ShoppingGrid::~ShoppingGrid() = default;
+
+bool ShoppingGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex cell = indexAt(help->pos());
+    const QString text = cell.data().toString();
+    const int room =
+        visualRect(cell).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+    if (cell.isValid() && fontMetrics().horizontalAdvance(text) > room)
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(cell));
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 int ShoppingGrid::rowCount() const {
     return static_cast<int>(m_model->rows.size());

@@ -45,6 +45,10 @@ signals:
     void gridClicked();
     void gridDoubleClicked();
 
+protected:
+    // A cell whose text is cut shows its whole text as a tooltip.
+    bool viewportEvent(QEvent* event) override;
+
 private:
     void checkCell(int row, int col) const;
     std::unique_ptr<GridModel> m_model;

@@ -17,6 +17,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace cw {
 
@@ -31,6 +32,7 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     Grid1 = new ShoppingGrid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setGeometry(twipsRect(180, 360, 7095, 2355));
+    Grid1->setAccessibleName(title());
     Grid1->setTotalSource([this] { return lblGen4->caption(); });
 
     lblCurrentListID = new CaptionLabel(this);
@@ -52,6 +54,7 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     lblGen4->setObjectName(QStringLiteral("lblGen4"));
     lblGen4->setGeometry(twipsRect(6240, 5520, 915, 195));
     lblGen4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblGen4->setAccessibleDescription(lblGen3->text()); // read with its amount
     lblSort = new CaptionLabel(area);
     lblSort->setObjectName(QStringLiteral("lblSort"));
     lblSort->setGeometry(twipsRect(7620, 5520, 1635, 195));
@@ -78,6 +81,9 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, QWidget* area)
     on(cmdSortList, &QPushButton::clicked, [this] { cmdSortList_Click(); });
     on(Grid1, &ShoppingGrid::gridClicked, [this] { Grid1_Click(); });
     on(Grid1, &ShoppingGrid::gridDoubleClicked, [this] { RemoveItem(); });
+    auto* remove = new QShortcut(QKeySequence::Delete, Grid1, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut); // Delete on the list
+    on(remove, &QShortcut::activated, [this] { RemoveItem(); });
     on(mnuSortCategory, &QAction::triggered,
        [this] { sortBy(QStringLiteral("Sorted by Category")); });
     on(mnuSortItem, &QAction::triggered, [this] { sortBy(QStringLiteral("Sorted by Item")); });

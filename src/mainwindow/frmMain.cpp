@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace cw {
 
@@ -58,6 +59,7 @@ frmMain::frmMain(Context& ctx) : m_ctx(ctx) {
     on(m_available, &AvailableItemsPanel::newItemRequested, &frmMain::CreateNewItem);
     on(m_available, &AvailableItemsPanel::editItemRequested, &frmMain::EditSelectedItem);
     on(m_available, &AvailableItemsPanel::listChanged, &frmMain::refreshShoppingList);
+    on(new QShortcut(QKeySequence::New, this), &QShortcut::activated, &frmMain::CreateNewItem);
 
     Form_Resize();
     callOnResize(this, [this] { guarded(m_ctx, [this] { Form_Resize(); }); });
@@ -69,9 +71,10 @@ frmMain::~frmMain() {
 }
 
 QAction* frmMain::addCommand(QMenu* menu, const char* name, const char* caption,
-                             void (frmMain::*handler)()) {
+                             void (frmMain::*handler)(), const QKeySequence& shortcut) {
     QAction* a = menu->addAction(QString::fromLatin1(caption));
     a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(shortcut); // shown beside the entry
     connect(a, &QAction::triggered, this,
             [this, handler] { guarded(m_ctx, [&] { (this->*handler)(); }); });
     return a;
@@ -81,16 +84,18 @@ void frmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(file, "mnuPrintCurrentShopList", "Print Current Shopping List",
-               &frmMain::mnuPrintCurrentShopList_Click);
-    addCommand(file, "mnuExport", "Export Current List to Text File", &frmMain::mnuExport_Click);
+               &frmMain::mnuPrintCurrentShopList_Click, QKeySequence::Print);
+    addCommand(file, "mnuExport", "Export Current List to Text File", &frmMain::mnuExport_Click,
+               QKeySequence(Qt::CTRL | Qt::Key_E));
     addCommand(file, "mnuRefreshCL", "Refresh Current Shopping List", &frmMain::mnuRefreshCL_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuBar2"));
     // The File menu's Exit ends the program exactly as the bar's Exit does.
-    addCommand(file, "mnuFileExit", "Exit", &frmMain::mnuExit_Click);
+    addCommand(file, "mnuFileExit", "Exit", &frmMain::mnuExit_Click, QKeySequence::Quit);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, "mnuHelpMe", "Help Topics for Cartwise", &frmMain::mnuHelpMe_Click);
+    addCommand(help, "mnuHelpMe", "Help Topics for Cartwise", &frmMain::mnuHelpMe_Click,
+               QKeySequence::HelpContents);
     help->addSeparator()->setObjectName(QStringLiteral("mnuBar4"));
     addCommand(help, "mnuAbout", "About Cartwise", &frmMain::mnuAbout_Click);
     addCommand(help, "mnuImportData", "Importing Data from Version 5.X",

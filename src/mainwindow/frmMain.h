@@ -3,6 +3,7 @@
 // quantity keypad), the menu bar, the item editor it opens, and the window's load, resize and
 // unload steps. The panels never reach each other: the window connects their signals to its
 // procedures.
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -30,7 +31,7 @@ protected:
 private:
     void buildMenus();
     QAction* addCommand(QMenu* menu, const char* name, const char* caption,
-                        void (frmMain::*handler)());
+                        void (frmMain::*handler)(), const QKeySequence& shortcut = {});
 
     void Form_Load();
     void Form_Resize();

@@ -62,6 +62,8 @@ void frmPrint::buildControls() {
     txtGen0 = field;
     txtGen0->setObjectName(QStringLiteral("txtGen0"));
     txtGen0->setGeometry(twipsRect(1860, 180, 2235, 285));
+    txtGen0->setAccessibleName(lblGen0->text().trimmed());
+    lblGen0->setBuddy(txtGen0);
 
     lblGen1 = new QLabel(QStringLiteral(" Printer Font Size"), this);
     lblGen1->setObjectName(QStringLiteral("lblGen1"));
@@ -76,6 +78,7 @@ void frmPrint::buildControls() {
         optFont[i]->setObjectName(QStringLiteral("optFont%1").arg(i));
         optFont[i]->setGeometry(places[i]);
         m_fontGroup->addButton(optFont[i], i);
+        optFont[i]->setAccessibleName(QStringLiteral("Printer Font Size %1").arg(captions[i]));
     }
     optFont[0]->setChecked(true);
 
