@@ -7,6 +7,7 @@
 #include "core/Trap.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/SyncScope.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 
@@ -158,7 +159,7 @@ bool importRecords(Context& ctx, const char* prefix, const QString& oldFile, int
                    const char* blank, Take&& take) {
     std::optional<RecordFile> old;
     return trap(
-        ctx, QString::fromLatin1(prefix),
+        ctx, prefix,
         [&] {
             old.emplace(oldFile, length, nullptr, RecordFile::Access::Existing);
             std::vector<char> record(static_cast<size_t>(length));
@@ -237,10 +238,12 @@ void mnuImportData_Click(Context& ctx) {
         // Everything is built aside first; a failure has been reported by then and the
         // current data stays as it is.
         Staging staging(ctx);
+        SyncScope scope; // each new file synced once, before it is renamed into place
         CategoryIds ids;
         int leftOut = 0;
         if (!ImportCategories(staging.target, oldCategories, ids)) return;
         if (!ImportItems(staging.target, oldItems, ids, leftOut)) return;
+        scope.finish();
         replaceCurrentFiles(ctx, staging);
 
         if (leftOut > 0)

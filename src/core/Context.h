@@ -33,6 +33,7 @@ public:
     QString dataDir;      // the program's data directory, without trailing "/"
     QString documentsDir; // the default export directory
 
+    QString dataPath(QLatin1StringView fileName) const { return dataDir + '/' + fileName; }
     QString dataPath(const QString& fileName) const { return dataDir + '/' + fileName; }
 
     // The shared error reporter objError: made at its first use, released by EndProgram.

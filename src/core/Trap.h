@@ -23,20 +23,30 @@ template <class F> void skip(F&& statement) noexcept {
 void report(Context& ctx, const QString& prefix, const QString& description);
 QString describe(const std::exception_ptr& failure);
 
-template <class Body, class Cleanup>
-bool trap(Context& ctx, const QString& prefix, Body&& body, Cleanup&& cleanup) noexcept {
+// A prefix is text, or Latin-1 made into text only when there is a failure to report (the
+// store's operations run thousands of times in a refill).
+inline QString prefixText(const QString& prefix) {
+    return prefix;
+}
+inline QString prefixText(const char* prefix) {
+    return QString::fromLatin1(prefix);
+}
+
+template <class Prefix, class Body, class Cleanup>
+bool trap(Context& ctx, const Prefix& prefix, Body&& body, Cleanup&& cleanup) noexcept {
     try {
         body();
         return true;
     } catch (...) {
         const QString description = describe(std::current_exception());
         skip(cleanup);
-        skip([&] { report(ctx, prefix, description); });
+        skip([&] { report(ctx, prefixText(prefix), description); });
         return false;
     }
 }
 
-template <class Body> bool trap(Context& ctx, const QString& prefix, Body&& body) noexcept {
+template <class Prefix, class Body>
+bool trap(Context& ctx, const Prefix& prefix, Body&& body) noexcept {
     return trap(ctx, prefix, std::forward<Body>(body), [] {});
 }
 

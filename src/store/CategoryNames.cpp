@@ -17,10 +17,10 @@ void CategoryNames::load() {
         m_ctx, m_ctx.dataPath(QString::fromLatin1(kCategoryFileName)), CategoryLayout::kLength,
         CategoryLayout::blank(), kPrefix,
         [&](RecordFile& file) {
-            file.scan(CategoryLayout::blank(), [&](qint64 n, char* rec) {
+            file.forEachRecord(CategoryLayout::blank(), [&](qint64 n, const char* rec) {
                 if (!CategoryLayout::category.isBlank(rec))
                     m_names.emplace(static_cast<qint32>(n), CategoryLayout::category.read(rec));
-                return RecordFile::Scan::Next;
+                return true;
             });
         },
         RecordFile::Access::Read);

@@ -13,6 +13,9 @@ public:
     virtual void clear() = 0;
     // Adds an entry in its sorted place and gives it the item data.
     virtual void addEntry(const QString& text, qint32 itemData) = 0;
+    // Adds an entry that belongs after every entry in the list: a list fed in its own order
+    // has nothing to sort.
+    virtual void addInOrder(const QString& text, qint32 itemData) { addEntry(text, itemData); }
     virtual int count() const = 0;
     virtual QString text(int index) const = 0;
     virtual qint32 itemData(int index) const = 0;

@@ -1,6 +1,8 @@
 #include "store/RecordFile.h"
 
 #include "core/Failure.h"
+#include "store/FileMapping.h"
+#include "store/SyncScope.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,6 +20,7 @@ namespace {
 }
 
 constexpr qint64 kChunkBytes = 1 << 20;
+constexpr qint64 kMappedChunkBytes = 8 << 20; // a read-only scan's window on the file
 constexpr qint64 kJoinGapBytes = 4096;
 
 } // namespace
@@ -38,7 +41,7 @@ int openPath(const QByteArray& path, int flags) {
 
 RecordFile::RecordFile(const QString& path, int recordLength, const char* blank, Access access)
     : m_recordLength(recordLength),
-      m_blank(blank ? QByteArray(blank, recordLength) : QByteArray(recordLength, ' ')),
+      m_blank(blank ? QByteArray::fromRawData(blank, recordLength) : QByteArray(recordLength, ' ')),
       m_path(path) {
     const QByteArray native = path.toLocal8Bit();
     int fd = -1;
@@ -61,12 +64,7 @@ RecordFile::RecordFile(const QString& path, int recordLength, const char* blank,
         break;
     }
     if (fd < 0) fail(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        fail(EISDIR);
-    }
-    m_fd = fd;
+    m_fd = fd; // a directory opened for reading fails its first read or length()
 }
 
 RecordFile::~RecordFile() {
@@ -83,6 +81,7 @@ qint64 RecordFile::length() const {
     if (m_fd < 0) return 0; // a missing file that could not be made
     struct stat st {};
     if (::fstat(m_fd, &st) != 0) fail(errno);
+    if (S_ISDIR(st.st_mode)) fail(EISDIR);
     return S_ISREG(st.st_mode) ? static_cast<qint64>(st.st_size) : 0;
 }
 
@@ -112,14 +111,17 @@ qint64 RecordFile::readAt(qint64 offset, char* out, qint64 size) const {
 }
 
 // A record of zero bytes only was never written by any layout: it is an unused record.
+bool RecordFile::isZeroRecord(const char* record) const {
+    if (record[0] != 0 || record[m_recordLength - 1] != 0) return false; // the usual case
+    for (int k = 1; k < m_recordLength - 1; ++k)
+        if (record[k] != 0) return false;
+    return true;
+}
+
 void RecordFile::blankZeroRecords(char* records, qint64 count, const char* blank) const {
     for (qint64 i = 0; i < count; ++i) {
         char* rec = records + i * m_recordLength;
-        if (rec[0] != 0 || rec[m_recordLength - 1] != 0) continue; // the usual case: at once
-        bool zero = true;
-        for (int k = 1; zero && k < m_recordLength - 1; ++k)
-            zero = rec[k] == 0;
-        if (zero) std::memcpy(rec, blank, static_cast<std::size_t>(m_recordLength));
+        if (isZeroRecord(rec)) std::memcpy(rec, blank, static_cast<std::size_t>(m_recordLength));
     }
 }
 
@@ -147,6 +149,7 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     }
     writeAll(offset, data, size, before);
     m_written = true;
+    SyncScope::forgetFreeFrom(m_path);
 }
 
 void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {
@@ -196,7 +199,7 @@ std::vector<std::pair<qint64, qint64>> dataExtents(int fd, qint64 length) {
 } // namespace
 
 void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
-                      Holes holes) {
+                      Holes holes, qint64 from) {
     const qint64 count = recordCount();
     if (count == 0) return;
     const auto extents = dataExtents(m_fd, length());
@@ -204,7 +207,7 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
     const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
     std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
     auto extent = extents.begin();
-    for (qint64 first = 1; first <= count; first += perChunk) {
+    for (qint64 first = std::max<qint64>(from, 1); first <= count; first += perChunk) {
         const qint64 n = std::min(perChunk, count - first + 1);
         const qint64 offset = (first - 1) * m_recordLength;
         const qint64 want = n * m_recordLength;
@@ -242,13 +245,55 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
     }
 }
 
+void RecordFile::readChunks(const char* blank,
+                            const std::function<bool(qint64, const char*, qint64)>& visit,
+                            Holes holes, qint64 from) const {
+    const qint64 length = this->length();
+    const qint64 count = recordCount(length, m_recordLength);
+    if (count == 0 || from > count) return;
+    const auto extents = dataExtents(m_fd, length);
+    const qint64 perChunk =
+        std::min(std::max<qint64>(1, kMappedChunkBytes / m_recordLength), count);
+    std::vector<char> buf; // records that are not in the mapping as they are to be read
+    auto extent = extents.begin();
+    for (qint64 first = std::max<qint64>(from, 1); first <= count; first += perChunk) {
+        const qint64 n = std::min(perChunk, count - first + 1);
+        const qint64 offset = (first - 1) * m_recordLength;
+        const qint64 want = n * m_recordLength;
+        while (extent != extents.end() && extent->second <= offset)
+            ++extent;
+        const bool hole = extent == extents.end() || extent->first >= offset + want;
+        if (hole && holes == Holes::Skip) continue; // blank records only: nothing to see
+        const char* records = nullptr;
+        const FileMapping mapping(m_fd, offset, hole ? 0 : std::min(want, length - offset));
+        if (mapping.valid() && offset + want <= length) {
+            records = mapping.data();
+        } else {
+            buf.resize(static_cast<std::size_t>(want));
+            qint64 got = 0;
+            if (mapping.valid()) {
+                got = length - offset;
+                std::memcpy(buf.data(), mapping.data(), static_cast<std::size_t>(got));
+            } else if (!hole) {
+                got = readAt(offset, buf.data(), want);
+            }
+            for (qint64 k = got; k < want; ++k) // a trailing partial record, or a hole
+                buf[static_cast<std::size_t>(k)] = blank[k % m_recordLength];
+            records = buf.data();
+        }
+        if (!visit(first, records, n)) return;
+    }
+}
+
 void RecordFile::close() {
     if (m_fd < 0) return;
     const int fd = m_fd;
     m_fd = -1;
     int err = 0;
     DurabilityCalls& calls = durabilityCalls();
-    if (m_written && calls.sync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    if (m_written && !SyncScope::deferSync(m_path) && calls.sync(fd) != 0 && errno != EINVAL &&
+        errno != EROFS)
+        err = errno;
     if (calls.close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
     if (err) fail(err);
 }

@@ -20,7 +20,7 @@ public:
         New,       // a new file only: fails when anything, a link included, has the name
     };
     // Opens the file; throws Failure on error. `blank` is the file's blank record (record
-    // length bytes; spaces when not given).
+    // length bytes, kept for the file's life; spaces when not given).
     RecordFile(const QString& path, int recordLength, const char* blank = nullptr,
                Access access = Access::ReadWrite);
     ~RecordFile(); // closes quietly if close() was not called
@@ -43,16 +43,46 @@ public:
     enum class Scan { Next, WriteBack, Stop };
     // Whether a scan visits the records that lie in a hole of a sparse file (they are blank).
     enum class Holes { Skip, Visit };
-    // Reads the records from 1 on in large chunks and calls visit(n, record) for each (zero
-    // records read as blank, as with read()); visit may change the record and ask to have it
-    // written back, or stop the scan. Holes are skipped without reading unless asked for.
+    // Reads the records from `from` on in large chunks and calls visit(n, record) for each
+    // (zero records read as blank, as with read()); visit may change the record and ask to
+    // have it written back, or stop the scan. Holes are skipped without reading unless asked.
     void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
-              Holes holes = Holes::Skip);
+              Holes holes = Holes::Skip, qint64 from = 1);
 
-    void close();        // flushes written data to the disk; throws on failure
+    // Reads the records from `from` on without changing them: visit(n, record) for each until
+    // it returns false. Zero records and the missing bytes of a trailing partial record read
+    // as blank, holes are skipped unless asked for (their records are blank). The file is
+    // read where it lies in memory (mapped) when it can be, else in large chunks; this is the
+    // fast way through the whole file.
+    template <class Visit>
+    void forEachRecord(const char* blank, Visit&& visit, Holes holes = Holes::Skip,
+                       qint64 from = 1) const {
+        const int length = m_recordLength;
+        readChunks(
+            blank,
+            [&](qint64 first, const char* records, qint64 count) {
+                for (qint64 i = 0; i < count; ++i) {
+                    const char* record = records + i * length;
+                    if (record[0] == 0 && isZeroRecord(record)) record = blank;
+                    if (!visit(first + i, record)) return false;
+                }
+                return true;
+            },
+            holes, from);
+    }
+
+    // Flushes written data to the disk (or leaves that to the open SyncScope); throws on
+    // failure.
+    void close();
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
 private:
+    // Chunks of whole records for forEachRecord: visit(first record, records, count) until it
+    // returns false.
+    void readChunks(const char* blank,
+                    const std::function<bool(qint64, const char*, qint64)>& visit, Holes holes,
+                    qint64 from) const;
+    bool isZeroRecord(const char* record) const;
     void writeAt(qint64 offset, const char* data, qint64 size);
     qint64 readAt(qint64 offset, char* out, qint64 size) const;
     void blankZeroRecords(char* records, qint64 count, const char* blank) const;

@@ -12,11 +12,22 @@ void SortedList::clear() {
 }
 
 void SortedList::addEntry(const QString& text, qint32 itemData) {
-    m_entries.push_back(Entry{text, listSortKey(text), itemData, ++m_serial});
+    m_entries.push_back(Entry{text, QString(), itemData, ++m_serial, false});
+}
+
+void SortedList::addInOrder(const QString& text, qint32 itemData) {
+    const bool settled = m_sorted == m_entries.size();
+    addEntry(text, itemData);
+    if (settled) m_sorted = m_entries.size();
 }
 
 void SortedList::settle() const {
     if (m_sorted == m_entries.size()) return;
+    for (Entry& e : m_entries) {
+        if (e.keyed) continue;
+        e.key = listSortKey(e.text);
+        e.keyed = true;
+    }
     auto less = [](const Entry& a, const Entry& b) { return a.key < b.key; };
     const auto mid = m_entries.begin() + static_cast<std::ptrdiff_t>(m_sorted);
     std::stable_sort(mid, m_entries.end(), less);

@@ -11,6 +11,7 @@ class SortedList : public ListTarget {
 public:
     void clear() override;
     void addEntry(const QString& text, qint32 itemData) override;
+    void addInOrder(const QString& text, qint32 itemData) override;
     int count() const override { return static_cast<int>(m_entries.size()); }
     QString text(int index) const override;
     qint32 itemData(int index) const override;
@@ -21,9 +22,10 @@ public:
 private:
     struct Entry {
         QString text;
-        QString key;
+        QString key; // made when the entry is first sorted among others
         qint32 data;
         quint64 serial;
+        bool keyed;
     };
     void settle() const;
     mutable std::vector<Entry> m_entries;

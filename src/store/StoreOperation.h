@@ -14,7 +14,7 @@ bool runTrapped(Context& ctx, const QString& path, int recordLength, const char*
                 RecordFile::Access access = RecordFile::Access::ReadWrite) {
     std::optional<RecordFile> file;
     return trap(
-        ctx, QString::fromLatin1(prefix),
+        ctx, prefix,
         [&] {
             file.emplace(path, recordLength, blank, access);
             body(*file);

@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/StoreOperation.h"
+#include "store/SyncScope.h"
 
 namespace cw {
 namespace {
@@ -21,7 +22,7 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body,
 } // namespace
 
 cCategory::cCategory(Context& ctx)
-    : strFileName(ctx.dataPath(QString::fromLatin1(kCategoryFileName))), m_ctx(ctx) {}
+    : strFileName(ctx.dataPath(QLatin1StringView(kCategoryFileName))), m_ctx(ctx) {}
 
 bool cCategory::blnFindRecord(qint32 ID) {
     return run(
@@ -45,10 +46,10 @@ bool cCategory::blnRefreshList(ListTarget& lb) {
     return run(
         m_ctx, strFileName, "cCategory.blnRefreshList_Error: ",
         [&](RecordFile& f) {
-            f.scan(L::blank(), [&](qint64 n, char* rec) {
+            f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
                 if (!L::category.isBlank(rec))
                     lb.addEntry(L::category.read(rec), static_cast<qint32>(n));
-                return RecordFile::Scan::Next;
+                return true;
             });
         },
         Access::Read);
@@ -64,20 +65,22 @@ qint32 cCategory::lngAddRecord() {
             // name as given, and every reader trims.
             L::category.write(rec, trimSpaces(strCategory));
             f.write(1, rec);
+            SyncScope::setFreeFrom(strFileName, 2);
             id = 1;
             return;
         }
         qint64 slot = count + 1;
-        f.scan(
+        f.forEachRecord(
             L::blank(),
-            [&](qint64 n, char* r) {
-                if (!L::category.isBlank(r)) return RecordFile::Scan::Next;
+            [&](qint64 n, const char* r) {
+                if (!L::category.isBlank(r)) return true;
                 slot = n;
-                return RecordFile::Scan::Stop;
+                return false;
             },
-            RecordFile::Holes::Visit); // a record in a hole is free too
+            RecordFile::Holes::Visit, SyncScope::freeFrom(strFileName)); // holes are free too
         L::category.write(rec, strCategory);
         f.write(slot, rec);
+        SyncScope::setFreeFrom(strFileName, slot + 1);
         id = static_cast<qint32>(slot);
     });
     return ok ? id : 0;
@@ -93,6 +96,10 @@ bool cCategory::blnEditRecord(qint32 ID) {
 
 QString GetCategoryName(Context& ctx, qint32 ID) {
     cCategory cat(ctx);
+    return GetCategoryName(cat, ID);
+}
+
+QString GetCategoryName(cCategory& cat, qint32 ID) {
     return cat.blnFindRecord(ID) ? trimSpaces(cat.strCategory) : QString();
 }
 

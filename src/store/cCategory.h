@@ -27,5 +27,7 @@ private:
 
 // The trimmed name of a category, empty when it cannot be read (the store has reported it).
 QString GetCategoryName(Context& ctx, qint32 ID);
+// The same through a category object that a loop makes once.
+QString GetCategoryName(cCategory& cat, qint32 ID);
 
 } // namespace cw

@@ -2,10 +2,13 @@
 
 #include "core/Trap.h"
 #include "store/CategoryNames.h"
+#include "store/ListOrder.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/StoreOperation.h"
+#include "store/SyncScope.h"
 
+#include <QHash>
 #include <cstring>
 
 namespace cw {
@@ -31,10 +34,21 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body,
     return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body), access);
 }
 
+// A text field's bytes without its leading and trailing spaces, as TextField::read gives them:
+// where they begin, and how many.
+std::pair<const char*, int> trimmed(const char* rec, const TextField& field) {
+    int b = field.offset, e = field.offset + field.width;
+    while (b < e && rec[b] == ' ')
+        ++b;
+    while (e > b && rec[e - 1] == ' ')
+        --e;
+    return {rec + b, e - b};
+}
+
 } // namespace
 
 cSourceItem::cSourceItem(Context& ctx)
-    : strFileName(ctx.dataPath(QString::fromLatin1(kSourceItemFileName))), m_ctx(ctx) {}
+    : strFileName(ctx.dataPath(QLatin1StringView(kSourceItemFileName))), m_ctx(ctx) {}
 
 void cSourceItem::loadFrom(const char* rec) {
     lngCatID = L::catId(rec);
@@ -71,11 +85,16 @@ bool cSourceItem::blnRefreshList(ListTarget& lb, qint32 catID) {
     open(
         strFileName,
         [&](RecordFile& f) {
-            f.scan(L::blank(), [&](qint64 n, char* rec) {
-                if (!L::item.isBlank(rec) && (catID == 0 || L::catId(rec) == catID))
-                    lb.addEntry(L::item.read(rec), static_cast<qint32>(n));
-                return Scan::Next;
+            ListOrder order;
+            f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
+                if (catID != 0 && L::catId(rec) != catID) return true;
+                const auto [item, size] = trimmed(rec, L::item);
+                if (size == 0) return true;
+                order.begin(static_cast<qint32>(n));
+                order.append(item, size);
+                return true;
             });
+            order.fill(lb);
         },
         Access::Read);
     return true;
@@ -112,17 +131,19 @@ qint32 cSourceItem::lngAddRecord() {
         L::selectedQuantity.write(rec, trimSpaces(strSelectedQuantity));
         L::future.write(rec, trimSpaces(strFuture));
         qint64 slot = count + 1;
-        if (count > 0) {
-            f.scan(
+        const qint64 from = SyncScope::freeFrom(strFileName); // none free before it
+        if (from <= count) {
+            f.forEachRecord(
                 L::blank(),
-                [&](qint64 n, char* r) {
-                    if (L::catId(r) != 0) return Scan::Next;
+                [&](qint64 n, const char* r) {
+                    if (L::catId(r) != 0) return true;
                     slot = n;
-                    return Scan::Stop;
+                    return false;
                 },
-                RecordFile::Holes::Visit); // a record in a hole is free too
+                RecordFile::Holes::Visit, from); // a record in a hole is free too
         }
         f.write(slot, rec);
+        SyncScope::setFreeFrom(strFileName, slot + 1);
         id = static_cast<qint32>(slot);
     });
     return ok ? id : 0;
@@ -175,25 +196,33 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
                 kind = ByIsle;
             else if (mode == QLatin1String("SORTED BY CATEGORY"))
                 kind = ByCategory;
+            if (kind == None) return;
+            // The key of an entry: the item, or the isle or the category name, a dot and the
+            // item.
             CategoryNames names(m_ctx);
-            f.scan(L::blank(), [&](qint64 n, char* rec) {
-                if (kind == None || !L::isListed(rec)) return Scan::Next;
-                const QString item = L::item.read(rec);
-                QString key;
-                switch (kind) {
-                case ByItem:
-                    key = item;
-                    break;
-                case ByIsle:
-                    key = L::isle.read(rec) + '.' + item;
-                    break;
-                default:
-                    key = names.name(L::catId(rec)) + '.' + item;
-                    break;
+            QHash<qint32, QByteArray> nameBytes; // each category's name once
+            ListOrder order;
+            f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
+                if (rec[174] != 'Y') return true;
+                const auto [item, itemSize] = trimmed(rec, L::item);
+                if (itemSize == 0) return true; // on the list needs a description
+                order.begin(static_cast<qint32>(n));
+                if (kind == ByIsle) {
+                    const auto [isle, isleSize] = trimmed(rec, L::isle);
+                    order.append(isle, isleSize);
+                    order.append('.');
+                } else if (kind == ByCategory) {
+                    const qint32 id = L::catId(rec);
+                    auto name = nameBytes.find(id);
+                    if (name == nameBytes.end())
+                        name = nameBytes.insert(id, ListOrder::bytesOf(names.name(id)));
+                    order.append(name->constData(), static_cast<int>(name->size()));
+                    order.append('.');
                 }
-                lb.addEntry(key, static_cast<qint32>(n));
-                return Scan::Next;
+                order.append(item, itemSize);
+                return true;
             });
+            order.fill(lb);
         },
         Access::Read);
 }
@@ -213,14 +242,14 @@ Money cSourceItem::Calculate() {
     open(
         strFileName,
         [&](RecordFile& f) {
-            f.scan(L::blank(), [&](qint64, char* rec) {
+            f.forEachRecord(L::blank(), [&](qint64, const char* rec) {
                 if (L::isListed(rec)) {
                     const double cost = leadingNumber(rec + L::cost.offset, L::cost.width);
                     const double qty =
                         leadingNumber(rec + L::selectedQuantity.offset, L::selectedQuantity.width);
                     total += Money::fromDouble(cost * qty);
                 }
-                return Scan::Next;
+                return true;
             });
         },
         Access::Read);

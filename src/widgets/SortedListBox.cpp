@@ -70,12 +70,20 @@ void SortedListBox::addEntry(const QString& text, qint32 itemData) {
         else
             lo = mid + 1;
     }
+    insertAt(lo, text, key, itemData);
+}
+
+void SortedListBox::addInOrder(const QString& text, qint32 itemData) {
+    insertAt(QListWidget::count(), text, listSortKey(text), itemData);
+}
+
+void SortedListBox::insertAt(int index, const QString& text, const QString& key, qint32 itemData) {
     auto* entry = new QListWidgetItem(text);
     entry->setData(kDataRole, itemData);
     entry->setData(kKeyRole, key);
     const QSignalBlocker block(this);
-    insertItem(lo, entry);
-    m_newIndex = lo;
+    insertItem(index, entry);
+    m_newIndex = index;
 }
 
 void SortedListBox::checkIndex(int index) const {

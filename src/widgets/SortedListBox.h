@@ -17,6 +17,7 @@ public:
     // ListTarget
     void clear() override;
     void addEntry(const QString& text, qint32 itemData) override;
+    void addInOrder(const QString& text, qint32 itemData) override;
     int count() const override { return QListWidget::count(); }
     QString text(int index) const override;
     qint32 itemData(int index) const override;
@@ -45,6 +46,7 @@ protected:
 
 private:
     void checkIndex(int index) const;
+    void insertAt(int index, const QString& text, const QString& key, qint32 itemData);
     void selectionMoved();
     int m_newIndex = -1;
     bool m_settingFromCode = false;

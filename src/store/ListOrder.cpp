@@ -1,0 +1,89 @@
+#include "store/ListOrder.h"
+
+#include "core/CodePage.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace cw {
+namespace {
+
+// For each byte, the rank of its case-folded character among those of all 256 bytes; the
+// ranks order bytes as listSortKey orders their characters. Empty where some character folds
+// into more than one, which would need the texts themselves.
+struct Ranks {
+    std::array<unsigned char, 256> rank{};
+    bool usable = true;
+    Ranks() {
+        std::array<char16_t, 256> folded{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString f = listSortKey(fromCp1252(&byte, 1));
+            if (f.size() != 1) usable = false;
+            folded[static_cast<std::size_t>(b)] = f.isEmpty() ? 0 : f.at(0).unicode();
+        }
+        std::array<char16_t, 256> sorted = folded;
+        std::sort(sorted.begin(), sorted.end());
+        const auto end = std::unique(sorted.begin(), sorted.end());
+        for (std::size_t b = 0; b < 256; ++b)
+            rank[b] = static_cast<unsigned char>(std::lower_bound(sorted.begin(), end, folded[b]) -
+                                                 sorted.begin());
+    }
+    unsigned char of(char byte) const { return rank[static_cast<unsigned char>(byte)]; }
+};
+
+const Ranks& ranks() {
+    static const Ranks table;
+    return table;
+}
+
+} // namespace
+
+void ListOrder::begin(qint32 itemData) {
+    m_entries.push_back(Entry{{0, 0}, static_cast<quint32>(m_bytes.size()), 0, itemData});
+}
+
+void ListOrder::append(const char* bytes, int size) {
+    const Ranks& r = ranks();
+    const std::size_t at = m_bytes.size();
+    m_bytes.append(bytes, static_cast<std::size_t>(size));
+    m_ranks.resize(at + static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i)
+        m_ranks[at + static_cast<std::size_t>(i)] = static_cast<char>(r.of(bytes[i]));
+    m_entries.back().size += static_cast<quint32>(size);
+}
+
+QByteArray ListOrder::bytesOf(const QString& text) {
+    return toCp1252(text);
+}
+
+void ListOrder::fill(ListTarget& list) {
+    const char* bytes = m_bytes.data();
+    auto text = [&](const Entry& e) { return fromCp1252(bytes + e.offset, int(e.size)); };
+    if (!ranks().usable) { // the list sorts them itself
+        for (const Entry& e : m_entries)
+            list.addEntry(text(e), e.itemData);
+        return;
+    }
+    const auto* keys = reinterpret_cast<const unsigned char*>(m_ranks.data());
+    for (Entry& e : m_entries)
+        for (quint32 i = 0; i < 16 && i < e.size; ++i)
+            e.prefix[i / 8] |= quint64(keys[e.offset + i]) << (8 * (7 - i % 8));
+    // Equal texts keep the order they were gathered in, which is the order of their bytes.
+    std::sort(m_entries.begin(), m_entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
+        if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+        const quint32 common = std::min(a.size, b.size);
+        if (common > 16) {
+            if (const int c = std::memcmp(keys + a.offset + 16, keys + b.offset + 16, common - 16))
+                return c < 0;
+        }
+        if (a.size != b.size) return a.size < b.size;
+        return a.offset < b.offset;
+    });
+    for (const Entry& e : m_entries)
+        list.addInOrder(text(e), e.itemData);
+}
+
+} // namespace cw
