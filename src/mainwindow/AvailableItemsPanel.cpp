@@ -3,7 +3,9 @@
 #include "core/Prompts.h"
 #include "core/Text.h"
 #include "core/Trap.h"
+#include "store/SyncScope.h"
 #include "store/cSourceItem.h"
+#include "widgets/BusyCursor.h"
 #include "widgets/Guard.h"
 #include "widgets/PlacedButton.h"
 #include "widgets/SortedListBox.h"
@@ -48,6 +50,7 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, QWidget* parent)
 void AvailableItemsPanel::showCategory(qint32 catId) {
     lstAvailable->clear();
     if (catId == 0) return;
+    const BusyCursor busy;
     cSourceItem items(m_ctx);
     items.blnRefreshList(*lstAvailable, catId);
 }
@@ -107,13 +110,21 @@ void AvailableItemsPanel::AddAllItemsToList() {
     trap(m_ctx, QStringLiteral("frmMain.AddAllItemsToList_Error: "), [&] {
         if (lstAvailable->count() == 0)
             return MsgBox(m_ctx, QStringLiteral("No items are shown in 'Available' list"));
+        const BusyCursor busy;
         cSourceItem item(m_ctx);
+        SyncScope scope; // the item file synced once, not once an item
         for (int i = 0; i < lstAvailable->count(); ++i) {
             const qint32 id = lstAvailable->itemData(i);
             item.blnFindRecord(id);
             // Compared as the store gives it, without folding case as Item To List does.
             if (item.strSelectedYN != QLatin1String("Y"))
                 item.blnSelectRecord(id, item.strQuantity);
+        }
+        try {
+            scope.finish();
+        } catch (...) {
+            emit listChanged(); // the records are written: the list shows them all the same
+            throw;
         }
         emit listChanged();
     });

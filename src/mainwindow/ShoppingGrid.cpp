@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include <QHeaderView>
+#include <algorithm>
 #include <cmath>
 
 namespace cw {
@@ -181,6 +182,10 @@ void ShoppingGrid::setRows(int rows) {
         while (r.size() < m_model->cols)
             r.append(QString());
     m_model->endReset();
+}
+
+void ShoppingGrid::reserveRows(int rows) {
+    m_model->rows.reserve(static_cast<std::size_t>(std::max(rows, 1)));
 }
 
 void ShoppingGrid::addRow(const QStringList& cells) {

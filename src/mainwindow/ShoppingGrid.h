@@ -31,6 +31,7 @@ public:
     void setColWidthFractions(const std::vector<double>& fractions);
     void setRows(int rows); // cuts (or pads) to this many rows, header included
     void addRow(const QStringList& cells);
+    void reserveRows(int rows); // room for a refill of this many rows, header included
     void setCellText(int row, int col, const QString& text);
     // The current row: the data row the user last clicked, 0 when none.
     int currentGridRow() const;

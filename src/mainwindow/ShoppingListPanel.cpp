@@ -9,6 +9,7 @@
 #include "store/Records.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
+#include "widgets/BusyCursor.h"
 #include "widgets/CaptionLabel.h"
 #include "widgets/Guard.h"
 #include "widgets/PlacedButton.h"
@@ -102,8 +103,20 @@ const GridSource& ShoppingListPanel::grid() const {
     return *Grid1;
 }
 
+QStringList shoppingRow(qint32 id, const cSourceItem& item, const QString& categoryName) {
+    const double total = leadingNumber(item.strCost) * leadingNumber(item.strSelectedQuantity);
+    return {QString::number(id),
+            trimSpaces(item.strIsle),
+            trimSpaces(item.strItem),
+            trimSpaces(item.strSize),
+            categoryName,
+            formatWhole(item.strSelectedQuantity),
+            Money::fromDouble(total).toFixed()};
+}
+
 void ShoppingListPanel::RefreshSortList() {
     trap(m_ctx, QStringLiteral("frmMain.RefreshSortList_Error: "), [&] {
+        const BusyCursor busy;
         cSourceItem items(m_ctx);
         QString sort = trimSpaces(lblSort->caption());
         items.blnRefreshSortList(lstSort, sort);
@@ -120,6 +133,7 @@ void ShoppingListPanel::RefreshMainList() {
     trap(
         m_ctx, QStringLiteral("frmMain.RefreshMainList_Error: "),
         [&] {
+            const BusyCursor busy;
             ClearGrid();
             Grid1->setRedraw(false);
             Grid1->setCols(7);
@@ -132,15 +146,12 @@ void ShoppingListPanel::RefreshMainList() {
                 lblGen4->setCaption(item.Calculate().toFixed());
                 return;
             }
+            Grid1->reserveRows(lstSort.count() + 1);
+            cCategory category(m_ctx);
             for (int i = 0; i < lstSort.count(); ++i) {
                 const qint32 id = lstSort.itemData(i);
                 item.blnFindRecord(id);
-                const double total =
-                    leadingNumber(item.strCost) * leadingNumber(item.strSelectedQuantity);
-                Grid1->addRow(
-                    {QString::number(id), trimSpaces(item.strIsle), trimSpaces(item.strItem),
-                     trimSpaces(item.strSize), GetCategoryName(m_ctx, item.lngCatID),
-                     formatWhole(item.strSelectedQuantity), Money::fromDouble(total).toFixed()});
+                Grid1->addRow(shoppingRow(id, item, GetCategoryName(category, item.lngCatID)));
             }
             Grid1->setRedraw(true);
             lblGen4->setCaption(item.Calculate().toFixed());
@@ -152,6 +163,7 @@ void ShoppingListPanel::RefreshMainList() {
 
 void ShoppingListPanel::ClearList() {
     trap(m_ctx, QStringLiteral("frmMain.ClearList_Error: "), [&] {
+        const BusyCursor busy;
         cSourceItem items(m_ctx);
         items.blnClearSelections();
         lstSort.clear();

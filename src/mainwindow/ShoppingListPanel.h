@@ -16,6 +16,10 @@ class Context;
 class GridSource;
 class QuantityKeypad;
 class ShoppingGrid;
+class cSourceItem;
+
+// A grid row of the list: ID, isle, item, size, category, quantity on the list, its cost.
+QStringList shoppingRow(qint32 id, const cSourceItem& item, const QString& categoryName);
 
 class ShoppingListPanel : public QGroupBox {
     Q_OBJECT

@@ -6,9 +6,30 @@
 #include <QMessageBox>
 
 namespace cw {
+namespace {
+
+// A box that comes up while the program shows the wait cursor (a failure reported in the
+// middle of long work) shows the ordinary arrow: it waits for the user.
+class ArrowWhileShown {
+public:
+    ArrowWhileShown() : m_busy(QGuiApplication::overrideCursor() != nullptr) {
+        if (m_busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileShown() {
+        if (m_busy) QGuiApplication::restoreOverrideCursor();
+    }
+    ArrowWhileShown(const ArrowWhileShown&) = delete;
+    ArrowWhileShown& operator=(const ArrowWhileShown&) = delete;
+
+private:
+    bool m_busy;
+};
+
+} // namespace
 
 MsgAnswer QtPrompts::message(const QString& text, MsgButtons buttons, MsgIcon icon,
                              const QString& caption) {
+    const ArrowWhileShown arrow;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -41,6 +62,7 @@ MsgAnswer QtPrompts::message(const QString& text, MsgButtons buttons, MsgIcon ic
 
 QString QtPrompts::input(const QString& prompt, const QString& caption,
                          const QString& defaultText) {
+    const ArrowWhileShown arrow;
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
