@@ -15,8 +15,9 @@ class SqliteReference {
 public:
     enum class Order { Item, Isle, Category };
 
-    // Creates (replacing) the database file and loads the rows.
-    SqliteReference(const std::string& path, const DataSet& data);
+    // Creates (replacing) the database file and loads the rows; `indexed` adds the best index
+    // for each question.
+    SqliteReference(const std::string& path, const DataSet& data, bool indexed = false);
     ~SqliteReference();
     SqliteReference(const SqliteReference&) = delete;
     SqliteReference& operator=(const SqliteReference&) = delete;

@@ -1,13 +1,13 @@
 // Start-up and the refill of the shopping list grid with 10,000 rows on the list out of
 // 100,000 items in 100 categories, offscreen, beside the bare file reads the refill must make.
+#include "BenchProgram.h"
 #include "DataSet.h"
-#include "core/Context.h"
-#include "core/Prompts.h"
 #include "mainwindow/ShoppingGrid.h"
+#include "mainwindow/ShoppingListPanel.h"
 #include "mainwindow/frmMain.h"
-#include "platform/ProgramEnd.h"
-#include "platform/Settings.h"
 #include "store/Records.h"
+#include "store/cCategory.h"
+#include "store/cSourceItem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,42 +23,11 @@ namespace {
 
 using namespace cw;
 
-class QuietPrompts : public Prompts {
-public:
-    MsgAnswer message(const QString&, MsgButtons, MsgIcon, const QString&) override {
-        return MsgAnswer::No;
-    }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
-class MapSettings : public Settings {
-public:
-    QString get(const QString&, const QString& d) const override { return d; }
-    void save(const QString&, const QString&) override {}
-    void flush() override {}
-};
-class NoEnd : public ProgramEnd {
-public:
-    void endNow() override {}
-};
-
 // 100,000 items in 100 categories, every tenth on the list.
 struct Files {
     QTemporaryDir dir;
     explicit Files(int count) {
         bench::writeRecordFiles(bench::makeDataSet(count), dir.path().toStdString());
-    }
-};
-
-struct Program {
-    QuietPrompts prompts;
-    MapSettings settings;
-    NoEnd end;
-    Context ctx;
-    explicit Program(const Files& data) {
-        ctx.prompts = &prompts;
-        ctx.settings = &settings;
-        ctx.programEnd = &end;
-        ctx.dataDir = data.dir.path();
     }
 };
 
@@ -68,7 +37,7 @@ Files& data100k() {
 }
 
 void StartUp(benchmark::State& state) {
-    Program p(data100k());
+    bench::BenchProgram p(data100k().dir.path());
     for (auto _ : state) {
         frmMain w(p.ctx);
         benchmark::DoNotOptimize(&w);
@@ -77,7 +46,7 @@ void StartUp(benchmark::State& state) {
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
 
 void GridRefill(benchmark::State& state) {
-    Program p(data100k());
+    bench::BenchProgram p(data100k().dir.path());
     frmMain w(p.ctx);
     QAction* refresh = w.findChild<QAction*>(QStringLiteral("mnuRefreshCL")); // both steps
     for (auto _ : state)
@@ -104,6 +73,42 @@ void BareReads(benchmark::State& state) {
     }
 }
 BENCHMARK(BareReads)->Unit(benchmark::kMillisecond);
+
+// The per-row work of a refill apart from the grid: the store's reads of each row, with their
+// decoding (the item and its category name, each file opened, read and closed) ...
+void RowReads(benchmark::State& state) {
+    bench::BenchProgram p(data100k().dir.path());
+    cSourceItem item(p.ctx);
+    cCategory category(p.ctx);
+    for (auto _ : state)
+        for (qint32 id = 1; id <= 100000; id += 10) {
+            item.blnFindRecord(id);
+            benchmark::DoNotOptimize(GetCategoryName(category, item.lngCatID));
+        }
+}
+BENCHMARK(RowReads)->Unit(benchmark::kMillisecond);
+
+// ... and the making of each row's cells from what was read, into an emptied grid.
+void RowCells(benchmark::State& state) {
+    bench::BenchProgram p(data100k().dir.path());
+    std::vector<cSourceItem> items;
+    for (qint32 id = 1; id <= 100000; id += 10) {
+        items.emplace_back(p.ctx);
+        items.back().blnFindRecord(id);
+    }
+    const QString category = GetCategoryName(p.ctx, 1);
+    ShoppingGrid grid;
+    grid.setCols(7);
+    for (auto _ : state) {
+        grid.setRows(1);
+        grid.setRedraw(false);
+        grid.reserveRows(int(items.size()) + 1);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            grid.addRow(shoppingRow(qint32(i * 10 + 1), items[i], category));
+        grid.setRedraw(true);
+    }
+}
+BENCHMARK(RowCells)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,9 +6,12 @@
 // --smoke runs every benchmark once on the small data set (a quick check that all work).
 #include "DataSet.h"
 #include "SqliteReference.h"
+#include "commands/ImportCommand.h"
 #include "core/Context.h"
 #include "core/Prompts.h"
+#include "store/RecordFile.h"
 #include "store/SortedList.h"
+#include "store/SyncScope.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 
@@ -55,6 +58,7 @@ struct Fixture {
         srcPath = (dir / "ctwsrc6.dat").string();
         original = readAll();
         sql = std::make_unique<SqliteReference>((dir / "reference.db").string(), data);
+        sqlIndexed = std::make_unique<SqliteReference>((dir / "indexed.db").string(), data, true);
         ctx.prompts = &prompts;
         ctx.dataDir = QString::fromStdString(dir.string());
         buffer.resize(original.size());
@@ -83,7 +87,7 @@ struct Fixture {
     std::string srcPath;
     std::string original;
     std::vector<char> buffer;
-    std::unique_ptr<SqliteReference> sql;
+    std::unique_ptr<SqliteReference> sql, sqlIndexed;
     BenchPrompts prompts;
     Context ctx;
 };
@@ -138,10 +142,14 @@ void storeSortList(benchmark::State& state, int n, int mode) {
     checkNoReports(state, f);
 }
 
-void sqliteSortList(benchmark::State& state, int n, int mode) {
-    Fixture& f = fixture(n);
+SqliteReference& reference(Fixture& f, bool indexed) {
+    return indexed ? *f.sqlIndexed : *f.sql;
+}
+
+void sqliteSortList(benchmark::State& state, int n, int mode, bool indexed) {
+    SqliteReference& sql = reference(fixture(n), indexed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.sql->sortList(SqliteReference::Order(mode)));
+        benchmark::DoNotOptimize(sql.sortList(SqliteReference::Order(mode)));
 }
 
 void storeCalculate(benchmark::State& state, int n) {
@@ -152,10 +160,10 @@ void storeCalculate(benchmark::State& state, int n) {
     }
 }
 
-void sqliteCalculate(benchmark::State& state, int n) {
-    Fixture& f = fixture(n);
+void sqliteCalculate(benchmark::State& state, int n, bool indexed) {
+    SqliteReference& sql = reference(fixture(n), indexed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.sql->calculate());
+        benchmark::DoNotOptimize(sql.calculate());
 }
 
 void storeRefreshList(benchmark::State& state, int n) {
@@ -168,10 +176,10 @@ void storeRefreshList(benchmark::State& state, int n) {
     }
 }
 
-void sqliteRefreshList(benchmark::State& state, int n) {
-    Fixture& f = fixture(n);
+void sqliteRefreshList(benchmark::State& state, int n, bool indexed) {
+    SqliteReference& sql = reference(fixture(n), indexed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.sql->refreshList(kListedCategory));
+        benchmark::DoNotOptimize(sql.refreshList(kListedCategory));
 }
 
 void storeClearSelections(benchmark::State& state, int n) {
@@ -197,13 +205,98 @@ void sqliteClearSelections(benchmark::State& state, int n) {
     f.sql->resetSelections();
 }
 
+int g_syncs = 0;
+int countingSync(int fd) {
+    ++g_syncs;
+    return ::fdatasync(fd);
+}
+
+// What All To List does to the file for 2,000 items, none of them on the list yet: find each,
+// put it on the list, under one sync scope.
+void storeAllToList(benchmark::State& state, int n) {
+    Fixture& f = fixture(n);
+    std::vector<qint32> ids;
+    for (qint32 id = 1; ids.size() < 2000; ++id)
+        if (id % 10 != 1) ids.push_back(id); // every tenth item is on the list already
+    durabilityCalls().sync = countingSync;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.restore();
+        g_syncs = 0;
+        state.ResumeTiming();
+        cSourceItem item(f.ctx);
+        SyncScope scope;
+        for (const qint32 id : ids) {
+            item.blnFindRecord(id);
+            if (item.strSelectedYN != QLatin1String("Y"))
+                item.blnSelectRecord(id, item.strQuantity);
+        }
+        scope.finish();
+    }
+    durabilityCalls().sync = ::fdatasync;
+    state.counters["syncs"] = g_syncs;
+    f.restore();
+    checkNoReports(state, f);
+}
+
+// Old version-5 files of the data set: 15-byte category names, 61-byte items.
+void writeOldFiles(const DataSet& data, const fs::path& dir) {
+    std::string cats, items;
+    for (const QString& name : data.categories)
+        cats += name.leftJustified(15, ' ', true).toStdString();
+    for (const ItemRow& r : data.items) {
+        std::string rec = r.item.leftJustified(25, ' ', true).toStdString() +
+                          r.quantity.leftJustified(5, ' ', true).toStdString() +
+                          r.cost.leftJustified(8, ' ', true).toStdString() +
+                          r.size.leftJustified(15, ' ', true).toStdString();
+        rec += char(r.catId & 0xFF);
+        rec += char(r.catId >> 8);
+        rec += r.selectedYN.toStdString() +
+               r.selectedQuantity.leftJustified(5, ' ', true).toStdString();
+        items += rec;
+    }
+    std::ofstream(dir / "cat.dat", std::ios::binary) << cats;
+    std::ofstream(dir / "src.dat", std::ios::binary) << items;
+}
+
+// The version-5 import of 10,000 items into empty files, as the import builds them aside:
+// both steps and the one sync of each new file, without the final renames.
+void storeImport(benchmark::State& state) {
+    const fs::path dir = g_root / "import";
+    fs::create_directories(dir / "new");
+    writeOldFiles(makeDataSet(10000), dir);
+    BenchPrompts prompts;
+    Context ctx;
+    ctx.prompts = &prompts;
+    ctx.dataDir = QString::fromStdString((dir / "new").string());
+    durabilityCalls().sync = countingSync;
+    int leftOut = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove(dir / "new" / "ctwcat6.dat");
+        fs::remove(dir / "new" / "ctwsrc6.dat");
+        g_syncs = 0;
+        state.ResumeTiming();
+        CategoryIds ids;
+        SyncScope scope;
+        const QString old = QString::fromStdString(dir.string());
+        if (!ImportCategories(ctx, old + "/cat.dat", ids) ||
+            !ImportItems(ctx, old + "/src.dat", ids, leftOut))
+            state.SkipWithError("the import failed");
+        scope.finish();
+    }
+    durabilityCalls().sync = ::fdatasync;
+    state.counters["syncs"] = g_syncs;
+    if (prompts.reports != 0 || leftOut != 0) g_failed = true;
+}
+
 // Both sides must answer the same question before their times mean anything.
 bool answersAgree(int n) {
     Fixture& f = fixture(n);
     cSourceItem s(f.ctx);
     const double store = double(s.Calculate().units()) / 10000.0;
-    const double sql = f.sql->calculate();
-    bool ok = std::abs(store - sql) < 0.005;
+    bool ok = std::abs(store - f.sql->calculate()) < 0.005 &&
+              std::abs(store - f.sqlIndexed->calculate()) < 0.005;
     for (int mode = 0; mode < 3; ++mode) {
         SortedList lb;
         QString strSort = QString::fromLatin1(kModes[mode]);
@@ -215,13 +308,27 @@ bool answersAgree(int n) {
             keyOf[lb.itemData(i)] = listSortKey(lb.text(i));
             storeKeys.push_back(keyOf[lb.itemData(i)]);
         }
-        for (int id : f.sql->sortList(SqliteReference::Order(mode)))
-            sqlKeys.push_back(keyOf[id]);
-        ok = ok && !storeKeys.empty() && storeKeys == sqlKeys;
+        for (SqliteReference* sql : {f.sql.get(), f.sqlIndexed.get()}) {
+            sqlKeys.clear();
+            for (int id : sql->sortList(SqliteReference::Order(mode)))
+                sqlKeys.push_back(keyOf[id]);
+            ok = ok && !storeKeys.empty() && storeKeys == sqlKeys;
+            if (storeKeys != sqlKeys) {
+                std::cerr << "mode " << mode << " differs";
+                for (std::size_t i = 0; i < storeKeys.size() && i < sqlKeys.size(); ++i)
+                    if (storeKeys[i] != sqlKeys[i]) {
+                        std::cerr << " at " << i << ": " << storeKeys[i].toStdString() << " | "
+                                  << sqlKeys[i].toStdString();
+                        break;
+                    }
+                std::cerr << '\n';
+            }
+        }
     }
     SortedList lb;
     s.blnRefreshList(lb, kListedCategory);
     ok = ok && std::size_t(lb.count()) == f.sql->refreshList(kListedCategory).size();
+    ok = ok && std::size_t(lb.count()) == f.sqlIndexed->refreshList(kListedCategory).size();
     ok = ok && std::size_t(lb.count()) > 0 && f.prompts.reports == 0;
     if (!ok) std::cerr << "store and SQLite disagree on the data set of " << n << " items\n";
     return ok;
@@ -243,15 +350,21 @@ public:
             << (g_smoke ? ", one run each: no verdict\n" : "\n");
         for (int n : sizes) {
             out << "  " << n << " items:\n";
-            ratio(out, "Calculate / plain read", "Calculate/store", "ReadFile/plain", n, 3);
-            ratio(out, "RefreshList / plain read", "RefreshList/store", "ReadFile/plain", n, 3);
+            ratio(out, "Calculate / plain read", "Calculate/store", "ReadFile/plain", n, 2);
+            ratio(out, "RefreshList / plain read", "RefreshList/store", "ReadFile/plain", n, 2);
             for (const char* mode : kModeNames) {
                 const std::string m = std::string("SortListBy") + mode;
+                ratio(out, m + " / plain read", m + "/store", "ReadFile/plain", n, 2);
                 ratio(out, m + " store / SQLite", m + "/store", m + "/sqlite", n, 1);
+                ratio(out, m + " store / indexed", m + "/store", m + "/sqlite-indexed", n, 1);
             }
-            ratio(out, "Calculate store / SQLite", "Calculate/store", "Calculate/sqlite", n, 0);
+            ratio(out, "Calculate store / SQLite", "Calculate/store", "Calculate/sqlite", n, 1);
+            ratio(out, "Calculate store / indexed", "Calculate/store", "Calculate/sqlite-indexed",
+                  n, 1);
             ratio(out, "RefreshList store / SQLite", "RefreshList/store", "RefreshList/sqlite", n,
-                  0);
+                  1);
+            ratio(out, "RefreshList store / indexed", "RefreshList/store",
+                  "RefreshList/sqlite-indexed", n, 1);
             ratio(out, "ClearSelections store / SQLite", "ClearSelections/store",
                   "ClearSelections/sqlite", n, 0);
         }
@@ -260,7 +373,7 @@ public:
             << " items, and its growth\n";
         for (const auto& [name, micros] : m_micros) {
             const auto slash = name.rfind('/');
-            if (std::stoi(name.substr(slash + 1)) != sizes.front()) continue;
+            if (name.substr(slash + 1) != std::to_string(sizes.front())) continue;
             const std::string base = name.substr(0, slash);
             const auto last = m_micros.find(base + '/' + std::to_string(sizes.back()));
             if (last == m_micros.end()) continue;
@@ -319,20 +432,31 @@ void registerAll(const std::vector<int>& sizes) {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime()
         ->Iterations(g_smoke ? 1 : 20);
+    benchmark::RegisterBenchmark("Import10000/store", storeImport)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(g_smoke ? 1 : 10);
     using Fn = std::function<void(benchmark::State&)>;
     for (int n : sizes) {
         std::vector<std::pair<std::string, Fn>> list = {
             {"ReadFile/plain", [n](auto& s) { plainRead(s, n); }},
             {"Calculate/store", [n](auto& s) { storeCalculate(s, n); }},
-            {"Calculate/sqlite", [n](auto& s) { sqliteCalculate(s, n); }},
+            {"Calculate/sqlite", [n](auto& s) { sqliteCalculate(s, n, false); }},
+            {"Calculate/sqlite-indexed", [n](auto& s) { sqliteCalculate(s, n, true); }},
             {"RefreshList/store", [n](auto& s) { storeRefreshList(s, n); }},
-            {"RefreshList/sqlite", [n](auto& s) { sqliteRefreshList(s, n); }},
+            {"RefreshList/sqlite", [n](auto& s) { sqliteRefreshList(s, n, false); }},
+            {"RefreshList/sqlite-indexed", [n](auto& s) { sqliteRefreshList(s, n, true); }},
         };
         for (int mode = 0; mode < 3; ++mode) {
             const std::string m = std::string("SortListBy") + kModeNames[mode];
             list.push_back({m + "/store", [n, mode](auto& s) { storeSortList(s, n, mode); }});
-            list.push_back({m + "/sqlite", [n, mode](auto& s) { sqliteSortList(s, n, mode); }});
+            list.push_back(
+                {m + "/sqlite", [n, mode](auto& s) { sqliteSortList(s, n, mode, false); }});
+            list.push_back(
+                {m + "/sqlite-indexed", [n, mode](auto& s) { sqliteSortList(s, n, mode, true); }});
         }
+        if (n >= 10000)
+            list.push_back({"AllToList2000/store", [n](auto& s) { storeAllToList(s, n); }});
         list.push_back({"ClearSelections/store", [n](auto& s) { storeClearSelections(s, n); }});
         list.push_back({"ClearSelections/sqlite", [n](auto& s) { sqliteClearSelections(s, n); }});
         for (auto& [name, fn] : list) {
