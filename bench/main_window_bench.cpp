@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <map>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -73,6 +74,25 @@ void BareReads(benchmark::State& state) {
     }
 }
 BENCHMARK(BareReads)->Unit(benchmark::kMillisecond);
+
+// The other reads a refill makes: the whole item file twice, once for the items on the list
+// (the sort list) and once for their total, read plainly into memory.
+void BareFileReads(benchmark::State& state) {
+    const QByteArray src = (data100k().dir.path() + "/ctwsrc6.dat").toLocal8Bit();
+    std::vector<char> buf(100000 * SourceItemLayout::kLength);
+    for (auto _ : state) {
+        for (int pass = 0; pass < 2; ++pass) {
+            const int fd = ::open(src.constData(), O_RDONLY);
+            std::size_t got = 0;
+            for (ssize_t r;
+                 got < buf.size() && (r = ::read(fd, buf.data() + got, buf.size() - got)) > 0;)
+                got += std::size_t(r);
+            ::close(fd);
+            benchmark::DoNotOptimize(buf.data());
+        }
+    }
+}
+BENCHMARK(BareFileReads)->Unit(benchmark::kMillisecond);
 
 // The per-row work of a refill apart from the grid: the store's reads of each row, with their
 // decoding (the item and its category name, each file opened, read and closed) ...

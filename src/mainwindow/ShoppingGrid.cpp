@@ -6,12 +6,53 @@
 #include <QHelpEvent>
 #include <QStyle>
 #include <QToolTip>
+#include <QVarLengthArray>
 
 #include <QHeaderView>
 #include <algorithm>
 #include <cmath>
 
 namespace cw {
+
+// One row's cells kept in one text, each cell ending where `m_ends` says: a refill of many rows
+// makes and frees one text a row, not one a cell.
+class GridRow {
+public:
+    GridRow() = default;
+    explicit GridRow(const QStringList& cells) {
+        qsizetype length = 0;
+        for (const QString& c : cells)
+            length += c.size();
+        m_text.reserve(length);
+        for (const QString& c : cells)
+            append(c);
+    }
+    int size() const { return static_cast<int>(m_ends.size()); }
+    QString cell(int c) const {
+        if (c < 0 || c >= size()) return {};
+        const qsizetype begin = c == 0 ? 0 : m_ends[c - 1];
+        return m_text.mid(begin, m_ends[c] - begin);
+    }
+    void pad(int cols) {
+        while (size() < cols)
+            append(QString());
+    }
+    void setCell(int c, const QString& value) {
+        pad(c + 1);
+        QStringList cells;
+        for (int i = 0; i < size(); ++i)
+            cells << (i == c ? value : cell(i));
+        *this = GridRow(cells);
+    }
+
+private:
+    void append(const QString& c) {
+        m_text += c;
+        m_ends.append(m_text.size());
+    }
+    QString m_text;
+    QVarLengthArray<qsizetype, 8> m_ends;
+};
 
 // The grid's cells; rows[0] is the header row, shown as the view's column headers. While
 // `batching`, the view sees no rows, so a refill is drawn once.
@@ -22,7 +63,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    std::vector<QStringList> rows{QStringList()};
+    std::vector<GridRow> rows{GridRow()};
     std::vector<Qt::Alignment> alignments;
     int cols = 0;
     bool batching = false;
@@ -43,7 +84,7 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row() + 1);
     if (row >= rows.size()) return {};
-    if (role == Qt::DisplayRole) return rows[row].value(index.column());
+    if (role == Qt::DisplayRole) return rows[row].cell(index.column());
     if (role == Qt::TextAlignmentRole && index.column() < static_cast<int>(alignments.size()))
         return QVariant::fromValue(alignments[static_cast<std::size_t>(index.column())] |
                                    Qt::AlignVCenter);
@@ -52,7 +93,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
-    if (role == Qt::DisplayRole) return rows[0].value(section);
+    if (role == Qt::DisplayRole) return rows[0].cell(section);
     if (role == Qt::TextAlignmentRole && section < static_cast<int>(alignments.size()))
         return QVariant::fromValue(alignments[static_cast<std::size_t>(section)] |
                                    Qt::AlignVCenter);
@@ -61,12 +102,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void GridModel::appendRow(const QStringList& cells) {
     if (batching) {
-        rows.push_back(cells);
+        rows.emplace_back(cells);
         return;
     }
     const int r = static_cast<int>(rows.size()) - 1;
     beginInsertRows({}, r, r);
-    rows.push_back(cells);
+    rows.emplace_back(cells);
     endInsertRows();
 }
 
@@ -130,7 +171,7 @@ void ShoppingGrid::checkCell(int row, int col) const {
 
 QString ShoppingGrid::cellText(int row, int col) const {
     checkCell(row, col);
-    return m_model->rows[static_cast<std::size_t>(row)].value(col);
+    return m_model->rows[static_cast<std::size_t>(row)].cell(col);
 }
 
 QString ShoppingGrid::totalCaption() const {
@@ -140,9 +181,8 @@ QString ShoppingGrid::totalCaption() const {
 void ShoppingGrid::setCols(int cols) {
     m_model->beginReset();
     m_model->cols = cols;
-    for (QStringList& r : m_model->rows)
-        while (r.size() < cols)
-            r.append(QString());
+    for (GridRow& r : m_model->rows)
+        r.pad(cols);
     m_model->alignments.resize(static_cast<std::size_t>(cols), Qt::AlignLeft);
     m_model->endReset();
 }
@@ -159,7 +199,7 @@ void ShoppingGrid::setFormatString(const QString& format) {
             caption.remove(0, 1);
             align = Qt::AlignRight;
         }
-        m_model->rows[0][c] = caption;
+        m_model->rows[0].setCell(static_cast<int>(c), caption);
         m_model->alignments[static_cast<std::size_t>(c)] = align;
     }
     if (!m_model->batching) emit m_model->headerDataChanged(Qt::Horizontal, 0, m_model->cols - 1);
@@ -178,9 +218,8 @@ void ShoppingGrid::setRows(int rows) {
     if (rows < 1) throw Failure("Invalid property value");
     m_model->beginReset();
     m_model->rows.resize(static_cast<std::size_t>(rows));
-    for (QStringList& r : m_model->rows)
-        while (r.size() < m_model->cols)
-            r.append(QString());
+    for (GridRow& r : m_model->rows)
+        r.pad(m_model->cols);
     m_model->endReset();
 }
 
@@ -189,6 +228,7 @@ void ShoppingGrid::reserveRows(int rows) {
 }
 
 void ShoppingGrid::addRow(const QStringList& cells) {
+    if (cells.size() >= m_model->cols) return m_model->appendRow(cells);
     QStringList row = cells;
     while (row.size() < m_model->cols)
         row.append(QString());
@@ -197,7 +237,7 @@ void ShoppingGrid::addRow(const QStringList& cells) {
 
 void ShoppingGrid::setCellText(int row, int col, const QString& text) {
     checkCell(row, col);
-    m_model->rows[static_cast<std::size_t>(row)][col] = text;
+    m_model->rows[static_cast<std::size_t>(row)].setCell(col, text);
     m_model->changed(row, col);
 }
 
