@@ -1,6 +1,6 @@
 // The number rules: leading numbers, the two field formats and which texts they take as
 // numbers, whole-number conversions and money.
-#include "StoreHelpers.h"
+#include "TestContext.h"
 #include "core/Numbers.h"
 
 #include <limits>
