@@ -2,9 +2,8 @@
 // end-to-end stories cannot read them), what is refused, and the record bytes each change
 // leaves.
 #include "MainWindowFixture.h"
-#include "editor/frmItem.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
@@ -180,11 +179,10 @@ TEST_F(MainWindowTest, TheEditorsSaveRenamesTheEntryInPlaceAndRefillsTheGrid) {
     start();
     choose("lstAvailable", "Milk");
     click("cmdEditItem");
-    auto* editor = w->findChild<frmItem*>("frmItem");
-    QApplication::setActiveWindow(editor);
-    editor->txtGen(0)->selectAll();
-    QTest::keyClicks(editor->txtGen(0), "almond milk");
-    QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+    frmItem& e = *editor();
+    e.txtGen(0)->selectAll();
+    QTest::keyClicks(e.txtGen(0), "almond milk");
+    QTest::mouseClick(e.cmdSave, Qt::LeftButton);
     EXPECT_EQ(texts("lstAvailable"), QStringList({"Butter", "Almond Milk"})); // kept in place
     EXPECT_EQ(column(2), QStringList({"Almond Milk"}));
 }
