@@ -49,9 +49,6 @@ protected:
     void click(const QString& button) {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
     }
-    void clickKey(int index) { click(QStringLiteral("cmdNum%1").arg(index)); }
-    QString total() { return find<QLabel>("lblGen4")->text(); }
-    QString selectedId() { return find<QLabel>("lblCurrentListID")->text(); }
     QStringList texts(const QString& list) {
         QStringList out;
         for (QListWidgetItem* i : find<QListWidget>(list)->findItems("", Qt::MatchContains))
