@@ -3,7 +3,6 @@
 # nothing deleted comes back in a later refill, a box or the export.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
-mkdir "$T/out"
 start_app
 
 click lstCat 2 # Dairy, with Milk and Cheddar Cheese on the list

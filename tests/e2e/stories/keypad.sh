@@ -3,7 +3,6 @@
 # file can hold and refuses, with a message, one it cannot.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
-mkdir "$T/out"
 src=$DATA/ctwsrc6.dat
 start_app
 
@@ -24,8 +23,7 @@ with_record "$T/want" 235 9 item_record Bananas 1 1.99 bunch 3 01 Y 7 >"$T/want2
 wait_bytes "$src" "$T/want2"
 
 export_list "$T/out"
-record "$T/out/Cartwise.txt" 300 3 | head -c 43 >"$T/row"
-printf '"12","Bagels","6 pack","Bakery","3","7.98"\r' | head -c 43 >"$T/want"
-same_bytes "$T/row" "$T/want"
+row=$(tail -c +601 "$T/out/Cartwise.txt" | head -c 43) # the third line
+[ "$row" = $'"12","Bagels","6 pack","Bakery","3","7.98"\r' ] || fail "exported: $row"
 quit_app
 pass "the keypad stores what the grid shows"

@@ -4,7 +4,7 @@
 # file written by hand in that form is read.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
-mkdir -p "$(dirname "$CONF")" "$T/out"
+mkdir -p "$(dirname "$CONF")"
 printf '[General]\nsort=SORTED BY CATEGORY\n' >"$CONF"
 start_app
 

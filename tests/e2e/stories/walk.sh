@@ -6,7 +6,6 @@
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
-mkdir "$T/out"
 start_app
 read -r x y w h <<<"$(outer_geometry "$MAIN")"
 [ "$w $h" = "640 440" ] || fail "the window is ${w}x$h with its frame"
