@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The print dialog refuses a page length that no printout could use, stays open and stores
-# nothing; a usable one is stored and paginates the printout.
+# nothing; a usable one is stored and paginates the printout. In each font size an amount wider
+# than its column is printed whole: the printout never shows another number.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
+item_record "Ride-on mower" 10 1234567.89 "" 1 7 Y 10 >>"$DATA/ctwsrc6.dat"
 start_app
 
 menu_command alt+f 1 # Print Current Shopping List
@@ -17,15 +19,26 @@ for bad in 12abc "1 2" 40000; do
     [ "$WIN" = "$dialog" ] || fail "the print dialog closed after $bad"
 done
 [ ! -e "$CONF" ] || fail "settings were stored: $(cat "$CONF")"
+printed() { # the size chosen with these keys, OK, Print: the mower's amount is whole
+    keys Tab "$@" Tab space
+    answer Print Return
+    wait_for "the printout" test -s "$HOME/print.pdf"
+    pdftotext -layout "$HOME/print.pdf" "$T/text"
+    grep -q 'Ride-on mower .* 10 *12345678\.90$' "$T/text" || fail "printed: $(cat "$T/text")"
+}
 keys ctrl+a
 type_text 3
-keys Tab Right Tab space # 9 points, OK
-answer Print Return
-wait_for "the printout" test -s "$HOME/print.pdf"
+printed Right # 9 points
 wait_gone "$dialog"
 printf '[General]\nfontsize=9\nmaxlines=3\n' >"$T/want"
 same_bytes "$CONF" "$T/want"
-# Seven items, one a page, and a last page with the total alone.
-[ "$(pdfinfo "$HOME/print.pdf" | awk '/^Pages:/ { print $2 }')" = 8 ] || fail "$(pdfinfo "$HOME/print.pdf")"
+# Eight items, one a page, and a last page with the total alone.
+[ "$(pdfinfo "$HOME/print.pdf" | awk '/^Pages:/ { print $2 }')" = 9 ] || fail "$(pdfinfo "$HOME/print.pdf")"
+for keys in Left "Right Right"; do # 8 points, then 10
+    rm "$HOME/print.pdf"
+    menu_command alt+f 1
+    wait_window " Print Defaults"
+    printed $keys
+done
 quit_app
-pass "a page length the printout cannot use is refused"
+pass "a page length the printout cannot use is refused, and wide amounts are printed whole"
