@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The print dialog refuses a page length that no printout could use, stays open and stores
 # nothing; a usable one is stored and paginates the printout. In each font size an amount wider
-# than its column is printed whole: the printout never shows another number.
+# than its column is printed whole: the printout never shows another number, and the total is
+# the running total of the window.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
 item_record "Ride-on mower" 10 1234567.89 "" 1 7 Y 10 >>"$DATA/ctwsrc6.dat"
@@ -24,7 +25,8 @@ printed() { # the size chosen with these keys, OK, Print: the mower's amount is 
     answer Print Return
     wait_for "the printout" test -s "$HOME/print.pdf"
     pdftotext -layout "$HOME/print.pdf" "$T/text"
-    grep -q 'Ride-on mower .* 10 *12345678\.90$' "$T/text" || fail "printed: $(cat "$T/text")"
+    grep -q 'Ride-on mower .* 10 *12345678\.90$' "$T/text" &&
+        grep -q 'Total Estimated Cost 12345705\.52$' "$T/text" || fail "printed: $(cat "$T/text")"
 }
 keys ctrl+a
 type_text 3
