@@ -164,6 +164,8 @@ with_record() { # the file $1 with record $3 (of length $2) replaced by what "${
     head -c $((($3 - 1) * $2)) "$1" && "${@:4}" && tail -c +$(($3 * $2 + 1)) "$1"
 }
 export_record() { printf '%s\r\n%*s' "$1" $((298 - ${#1})) ""; } # line, CR LF, blanks to 300
-export_items() { # the item column of every line of an export file, header first
-    awk -F'","' '{ sub(/^ +/, "") } /^"/ { print $2 }' "$1"
+exported() { # the item column of the export file $1 holds "Item", then "${@:2}"
+    local items
+    items=$(awk -F'","' '{ sub(/^ +/, "") } /^"/ { print $2 }' "$1")
+    [ "$items" = "$(printf '%s\n' Item "${@:2}")" ] || fail "exported: ${items//$'\n'/, }"
 }
