@@ -8,10 +8,6 @@
 #include "mainwindow/ShoppingGrid.h"
 #include "platform/Registry.h"
 
-#include <QFile>
-#include <cstring>
-#include <gtest/gtest.h>
-#include <utility>
 
 using namespace cw;
 using namespace cw::test;

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace cw;
 using namespace cw::test;

@@ -7,9 +7,7 @@
 #include "print/frmPrint.h"
 
 #include <QButtonGroup>
-#include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace cw;
 using namespace cw::test;

@@ -7,11 +7,9 @@
 #include "store/cCategory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
 #include <cerrno>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
