@@ -8,7 +8,6 @@
 #include "mainwindow/ShoppingGrid.h"
 #include "platform/Registry.h"
 
-
 using namespace cw;
 using namespace cw::test;
 
@@ -50,10 +49,6 @@ TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderOrALinkIsReported) {
 }
 
 const QString kDone = "The conversion has taken place. The program will now terminate";
-static QString leftOut(int n) {
-    return QString::number(n) + " items of src.dat were not imported because their category is "
-                                "missing from cat.dat or could not be imported.";
-}
 
 class Import : public ::testing::Test {
 protected:
@@ -90,7 +85,10 @@ TEST_F(Import, MissingOldFilesAreNamedBlankOldCategoriesDroppedAndPartialRecords
 
     // Categories blank, Dairy, blank, Bakery: Dairy becomes 1 and Bakery 2; the items of the
     // blank records 1 and 3 and of categories 0, -1 and 5 are left out.
-    import("v5_blank_category_first", {leftOut(5), kDone});
+    import("v5_blank_category_first",
+           {"5 items of src.dat were not imported because their category is missing from "
+            "cat.dat or could not be imported.",
+            kDone});
     EXPECT_EQ(readFile(t.catFile()), categoryRecord("Dairy") + categoryRecord("Bakery"));
     EXPECT_EQ(readFile(t.srcFile()),
               itemRecord({"Milk", "1", "2.49", "1 gal", 1, "", "Y", "1"}) +
