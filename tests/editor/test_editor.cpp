@@ -13,7 +13,7 @@ using namespace cw::test;
 class EditorTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        addCategory("Dairy");
+        writeFile(t.catFile(), categoryRecord("Dairy"));
         writeFile(t.srcFile(),
                   itemRecord({"milk JUG", "2", "1.5", "1 gal", 1, "aisle 3", "Y", "3"}));
     }

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, CategoriesAndItemsAskConfirmAndRefuseWithTheirOwnBoxes) {
     t.prompts.answerInput("  Zucchini Stand "); // stays in place until the next start
     click("cmdEditCat");
     EXPECT_EQ(texts("lstCat"), QStringList({"Zucchini Stand", "Dairy"}));
-    addItem({"Milk", "2", "1.29"});
+    writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "", 1, "", "N", ""}));
     choose("lstCat", "Dairy");
     choose("lstAvailable", "Milk");
     for (const char* no : {"cmdDeleteItem", "cmdDeleteCat", "cmdClearList"}) {
@@ -49,11 +49,7 @@ TEST_F(MainWindowTest, CategoriesAndItemsAskConfirmAndRefuseWithTheirOwnBoxes) {
 }
 
 TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
-    addCategory("Dairy");
-    addItem({"Milk", "2", "1.29"});
-    addItem({"Butter", "1", "2.99"});
-    addItem({"Eggs", "", "3"});
-    addItem({"Tea", "1", "3"}, "1", 7); // its category does not exist
+    catalogue();
     start();
     choose("lstAvailable", "Milk", true); // a double click puts it on the list
     chooseRow("Milk");
@@ -94,8 +90,7 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
 }
 
 TEST_F(MainWindowTest, FileFailuresAreReportedUnderTheProcedureThatMetThem) {
-    addCategory("Dairy");
-    addItem({"Milk", "2", "1.29"}, "2");
+    catalogue("2");
     start();
     chooseRow("Milk");
     QFile::remove(t.srcFile()); // a directory in its place: every operation on it fails
@@ -113,9 +108,7 @@ TEST_F(MainWindowTest, FileFailuresAreReportedUnderTheProcedureThatMetThem) {
 }
 
 TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
-    addCategory("Dairy");
-    addItem({"Milk", "2", "1.29"}, "2");
-    addItem({"Butter", "1", "2.99"});
+    catalogue("2");
     // The folder mounted read-only onto itself, where the machine allows mounting.
     const auto mount = [&](const QStringList& args) { return QProcess::execute("mount", args); };
     if (mount({"--bind", t.dir.path(), t.dir.path()}) != 0)
@@ -123,7 +116,8 @@ TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
     const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {t.dir.path()}); });
     ASSERT_EQ(mount({"-o", "remount,bind,ro", t.dir.path()}), 0);
     start();
-    EXPECT_EQ(texts("lstAvailable") + column(2), QStringList({"Butter", "Milk", "Milk"}));
+    EXPECT_EQ(texts("lstAvailable") + column(2),
+              QStringList({"Butter", "Eggs", "Milk", "Milk", "Tea"}));
     EXPECT_TRUE(t.prompts.boxes.empty());
     choose("lstAvailable", "Butter");
     click("cmdItemToList");
@@ -132,9 +126,7 @@ TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
 }
 
 TEST_F(MainWindowTest, TheEditorsSaveRenamesTheEntryInPlaceAndRefillsTheGrid) {
-    addCategory("Dairy");
-    addItem({"Milk", "2", "1.29"}, "3");
-    addItem({"Butter", "1", "2.99"});
+    catalogue("3");
     start();
     choose("lstAvailable", "Milk");
     click("cmdEditItem");
@@ -142,6 +134,6 @@ TEST_F(MainWindowTest, TheEditorsSaveRenamesTheEntryInPlaceAndRefillsTheGrid) {
     e.txtGen(0)->selectAll();
     QTest::keyClicks(e.txtGen(0), "almond milk");
     QTest::mouseClick(e.cmdSave, Qt::LeftButton);
-    EXPECT_EQ(texts("lstAvailable"), QStringList({"Butter", "Almond Milk"})); // kept in place
-    EXPECT_EQ(column(2), QStringList({"Almond Milk"}));
+    EXPECT_EQ(texts("lstAvailable"), QStringList({"Butter", "Eggs", "Almond Milk"})); // in place
+    EXPECT_EQ(column(2), QStringList({"Almond Milk", "Tea"}));
 }

@@ -6,7 +6,6 @@
 #include "editor/frmItem.h"
 #include "mainwindow/ShoppingGrid.h"
 #include "mainwindow/frmMain.h"
-#include "store/cCategory.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,22 +26,15 @@ protected:
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
-    void addCategory(const QString& name) {
-        cCategory c(t.ctx);
-        c.strCategory = name;
-        c.lngAddRecord();
-    }
-    // An item of category 1 (item, quantity, cost, isle; catId overrides), and on the shopping
-    // list with this quantity when one is given.
-    void addItem(const QStringList& f, const QString& onList = {}, qint32 catId = 1) {
-        cSourceItem i(t.ctx);
-        i.strItem = f[0];
-        i.strQuantity = f[1];
-        i.strCost = f[2];
-        i.strIsle = f.value(3);
-        i.lngCatID = catId;
-        const qint32 id = i.lngAddRecord();
-        if (!onList.isNull()) cSourceItem(t.ctx).blnSelectRecord(id, onList);
+    // Dairy with Milk (on the list with this quantity, when one is given), Butter and Eggs (no
+    // quantity), and Tea on the list in a category that does not exist.
+    void catalogue(const QByteArray& milkOnList = {}) {
+        writeFile(t.catFile(), categoryRecord("Dairy"));
+        writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "", 1, "",
+                                           milkOnList.isEmpty() ? "N" : "Y", milkOnList}) +
+                                   itemRecord({"Butter", "1", "2.99", "", 1, "", "N", ""}) +
+                                   itemRecord({"Eggs", "", "3.00", "", 1, "", "N", ""}) +
+                                   itemRecord({"Tea", "1", "3.00", "", 7, "", "Y", "1"}));
     }
 
     template <class T> T* find(const QString& name) { return w->findChild<T*>(name); }
