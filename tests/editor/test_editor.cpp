@@ -12,18 +12,16 @@ using namespace cw::test;
 
 class EditorTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        writeFile(t.catFile(), categoryRecord("Dairy"));
-        writeFile(t.srcFile(),
-                  itemRecord({"milk JUG", "2", "1.5", "1 gal", 1, "aisle 3", "Y", "3"}));
-    }
-    // The editor on a new item of Dairy, or on milk JUG. Choosing the category closes the
-    // editor open before, so that the new one reads the settings afresh.
+    // The editor on a new item of Dairy, or on Milk. Choosing the category closes the editor
+    // open before, so that the new one reads the settings afresh.
     frmItem& open(bool milk = false) {
         if (e) e->close();
-        if (!w) start();
+        if (!w) {
+            catalogue("3");
+            start();
+        }
         choose("lstCat", "Dairy");
-        if (milk) choose("lstAvailable", "milk JUG");
+        if (milk) choose("lstAvailable", "Milk");
         click(milk ? "cmdEditItem" : "cmdNewItem");
         e = editor();
         return *e;
@@ -82,23 +80,26 @@ TEST_F(EditorTest, TextIsTrimmedAndConvertedAsTheSettingReadAtLoadOrTheMenuChoos
     }
     // The menu converts the three text fields at once.
     open(true).mnuConvertUpper->trigger();
-    EXPECT_EQ(shown(), "MILK JUG|1 GAL|AISLE 3|2|1.50 -x- Save");
+    EXPECT_EQ(shown(), "MILK|1 GAL|AISLE 3|2|1.29 -x- Save");
     // A word starts after blanks and control characters only; no letter becomes two.
     EXPECT_EQ(ProperCase("ÉCOLE o'brien's 2lb HALF-GALLON a.b/c\td\ne\u00a0f"),
               "École O'brien's 2lb Half-gallon A.b/c\tD\nE\u00a0f");
     EXPECT_EQ(UpperCase("straße ÿ"), "STRAßE Ÿ");
 }
 
-TEST_F(EditorTest, SaveIsEnabledByAChangeOnly) {
+TEST_F(EditorTest, SaveIsEnabledByAChangeOnlyAndRenamesTheEntryInPlace) {
     frmItem& w = open(true);
-    EXPECT_EQ(shown(), "milk JUG|1 gal|aisle 3|2|1.50 x--"); // nothing to save
-    QTest::keyClick(field(0), Qt::Key_Backspace);
+    EXPECT_EQ(shown(), "Milk|1 gal|aisle 3|2|1.29 x--"); // nothing to save
+    QTest::keyClick(field(0), Qt::Key_Home);
+    QTest::keyClicks(field(0), "almond ");
     EXPECT_TRUE(w.cmdSave->isEnabled());
     QTest::mouseClick(w.cmdSave, Qt::LeftButton); // the description is left first: proper case
-    EXPECT_EQ(readFile(t.srcFile()),
-              itemRecord({"Milk Ju", "2.00", "1.50", "1 gal", 1, "aisle 3", "Y", "3"}));
+    EXPECT_EQ(itemBytes(1),
+              itemRecord({"Almond Milk", "2.00", "1.29", "1 gal", 1, "aisle 3", "Y", "3"}));
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Record saved"});
-    EXPECT_EQ(shown(), "Milk Ju|1 gal|aisle 3|2|1.50 x--");
+    EXPECT_EQ(shown(), "Almond Milk|1 gal|aisle 3|2|1.29 x--");
+    EXPECT_EQ(texts("lstAvailable") + column(2), // in place, and the grid filled afresh
+              QStringList({"Butter", "Eggs", "Almond Milk", "Almond Milk", "Tea"}));
     click("cmdNewItem"); // the same editor, emptied for a new item
     EXPECT_EQ(shown(), "|||| x--");
 }
@@ -116,7 +117,7 @@ TEST_F(EditorTest, ABlankDescriptionAndStoreFailuresAreRefusedAndTheInputKept) {
         t.prompts.clear();
         typeAndLeave(0, "oat milk");
         QTest::mouseClick(w.cmdSave, Qt::LeftButton);
-        EXPECT_EQ(shown(), QString(milk ? "Oat Milk|1 Gal|aisle 3|2|1.50 x-- Save"
+        EXPECT_EQ(shown(), QString(milk ? "Oat Milk|1 Gal|aisle 3|2|1.29 x-- Save"
                                         : "Oat Milk|||| x-- Save"));
         const std::vector<QString> said = t.prompts.messages();
         ASSERT_EQ(said.size(), 2u);

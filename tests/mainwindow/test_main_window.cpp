@@ -119,16 +119,3 @@ TEST_F(MainWindowTest, AReadOnlyDataFolderIsShownAndEachWriteReportsOnce) {
     EXPECT_EQ(t.prompts.messages(),
               std::vector{errorReport("cSourceItem.blnSelectRecord", sysError(EROFS))});
 }
-
-TEST_F(MainWindowTest, TheEditorsSaveRenamesTheEntryInPlaceAndRefillsTheGrid) {
-    catalogue("3");
-    start();
-    choose("lstAvailable", "Milk");
-    click("cmdEditItem");
-    frmItem& e = *editor();
-    e.txtGen(0)->selectAll();
-    QTest::keyClicks(e.txtGen(0), "almond milk");
-    QTest::mouseClick(e.cmdSave, Qt::LeftButton);
-    EXPECT_EQ(texts("lstAvailable"), QStringList({"Butter", "Eggs", "Almond Milk"})); // in place
-    EXPECT_EQ(column(2), QStringList({"Almond Milk", "Tea"}));
-}

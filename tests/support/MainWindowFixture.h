@@ -26,11 +26,11 @@ protected:
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
-    // Dairy with Milk (on the list with this quantity, when one is given), Butter and Eggs (no
-    // quantity), and Tea on the list in a category that does not exist.
+    // Dairy with Milk (1 gal, aisle 3; on the list with this quantity, when one is given), Butter
+    // and Eggs (no quantity), and Tea on the list in a category that does not exist.
     void catalogue(const QByteArray& milkOnList = {}) {
         writeFile(t.catFile(), categoryRecord("Dairy"));
-        writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "", 1, "",
+        writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "1 gal", 1, "aisle 3",
                                            milkOnList.isEmpty() ? "N" : "Y", milkOnList}) +
                                    itemRecord({"Butter", "1", "2.99", "", 1, "", "N", ""}) +
                                    itemRecord({"Eggs", "", "3.00", "", 1, "", "N", ""}) +
