@@ -150,7 +150,10 @@ export_list() {
 # ---- Files
 
 wait_bytes() { wait_for "$1 to hold the expected bytes" cmp -s "$1" "$2"; }
-same_bytes() { cmp -s "$1" "$2" || fail "$1 is not as expected: $(cmp "$1" "$2" 2>&1)"; }
+same_bytes() { # $2 may be a pipe, <(...), read once
+    local diff
+    diff=$(cmp "$1" "$2" 2>&1) || fail "$1 is not as expected: $diff"
+}
 field() { printf '%-*.*s' "$2" "$2" "$1"; } # the text padded with blanks or cut to N bytes
 cat_record() { field "$1" 50; }
 # A source item record from its fields in file order:

@@ -32,8 +32,7 @@ keys ctrl+a
 type_text 3
 printed Right # 9 points
 wait_gone "$dialog"
-printf '[General]\nfontsize=9\nmaxlines=3\n' >"$T/want"
-same_bytes "$CONF" "$T/want"
+same_bytes "$CONF" <(printf '[General]\nfontsize=9\nmaxlines=3\n')
 # Eight items, one a page, and a last page with the total alone.
 [ "$(pdfinfo "$HOME/print.pdf" | awk '/^Pages:/ { print $2 }')" = 9 ] || fail "$(pdfinfo "$HOME/print.pdf")"
 for keys in Left "Right Right"; do # 8 points, then 10

@@ -32,8 +32,7 @@ for text in "rye bread" "1 loaf" 12 2 3.5; do # Enter moves on, from the last fi
 done
 keys Return            # presses Save
 answer Cartwise Return # Record saved
-item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "" >"$T/want"
-same_bytes "$src" "$T/want"
+same_bytes "$src" <(item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "")
 click lstAvailable 1
 click cmdItemToList
 click Grid1 1
@@ -47,11 +46,10 @@ menu_command alt+h 2 # About Cartwise
 answer "About Cartwise" Return
 
 export_list "$T/out"
-{
+same_bytes "$T/out/Cartwise.txt" <(
     export_record '"Isle","Item","Size","Category","Qty","Total"'
     export_record '"12","Rye Bread","1 Loaf","Bread & Rolls","4","14.00"'
-} >"$T/want"
-same_bytes "$T/out/Cartwise.txt" "$T/want"
+)
 
 click lstCat 2 # Dairy
 click cmdDeleteCat
@@ -64,15 +62,13 @@ menu_command alt+h 3 # Importing Data from Version 5.X
 answer "Import Data Now ?" alt+y
 answer "" Return # The conversion has taken place. The program will now terminate
 wait_exit
-{ cat_record Dairy; cat_record Bakery; cat_record Produce; } >"$T/want"
-same_bytes "$cat" "$T/want"
-{
+same_bytes "$cat" <(cat_record Dairy && cat_record Bakery && cat_record Produce)
+same_bytes "$src" <(
     item_record Milk 2 2.49 "1 gal" 1 "" Y 2
     item_record Bread 1 1.99 loaf 2 "" N 1
     item_record Apples 6 0.50 each 3 "" Y 3
     item_record Cheddar 1 4.00 "8 oz" 1 "" N ""
-} >"$T/want"
-same_bytes "$src" "$T/want"
+)
 trash=$XDG_DATA_HOME/Trash/files # the replaced catalogue can still be taken back
 same_bytes "$trash/ctwcat6.dat" "$T/replaced"
 
