@@ -52,18 +52,15 @@ const QString kDone = "The conversion has taken place. The program will now term
 
 class Import : public ::testing::Test {
 protected:
-    // Puts the old files of a fixture (or these bytes; a null array: no file) next to current
-    // data files, answers Yes and imports: the messages after the question are `shown`, and
-    // the program ends after the closing one; otherwise the current data stays.
-    void import(const QString& fixture, const std::vector<QString>& shown, QByteArray cat = {},
-                QByteArray src = {}) {
-        const QString from = CARTWISE_TEST_DATA "/" + fixture + '/';
-        if (!fixture.isEmpty()) {
-            cat = readFile(from + "cat.dat");
-            src = readFile(from + "src.dat");
+    // Puts the old files of a fixture (but the one left out) next to current data files,
+    // answers Yes and imports: the messages after the question are `shown`, and the program
+    // ends after the closing one; otherwise the current data stays.
+    void import(const QString& fixture, const std::vector<QString>& shown, QString leftOut = {}) {
+        for (const QString name : {"cat.dat", "src.dat"}) {
+            QFile::remove(t.path(name));
+            if (name != leftOut)
+                QFile::copy(CARTWISE_TEST_DATA "/" + fixture + '/' + name, t.path(name));
         }
-        if (!cat.isNull()) writeFile(t.path("cat.dat"), cat);
-        if (!src.isNull()) writeFile(t.path("src.dat"), src);
         writeFile(t.catFile(), "current categories");
         writeFile(t.srcFile(), "current items");
         t.prompts.boxes.clear();
@@ -80,8 +77,8 @@ protected:
 
 TEST_F(Import, MissingOldFilesAreNamedBlankOldCategoriesDroppedAndPartialRecordsReadAsBlanks) {
     const QString missing = "The %1 file could not be located in the current working directory.";
-    import({}, {missing.arg("src.dat")}); // looked for first; nothing is changed
-    import({}, {missing.arg("cat.dat")}, {}, "items");
+    import("none", {missing.arg("src.dat")}); // looked for first; nothing is changed
+    import("v5_three_categories", {missing.arg("cat.dat")}, "cat.dat");
 
     // Categories blank, Dairy, blank, Bakery: Dairy becomes 1 and Bakery 2; the items of the
     // blank records 1 and 3 and of categories 0, -1 and 5 are left out.
