@@ -138,6 +138,7 @@ menu_command() {
     for ((n = 1; n < $2; n++)); do keys Down; done
     keys Return
 }
+save_item() { keys alt+s && answer Cartwise Return; } # Alt+S in the editor, OK to its box
 # File > Export into the folder (the default answer when it is empty), Yes to overwrite when
 # asked for with "overwrite", then OK when done.
 export_list() {

@@ -34,8 +34,7 @@ click cmdEditItem # Bread, chosen after the delete
 wait_window " Source Item"
 keys Tab ctrl+a
 type_text "2 loaf"
-keys alt+s
-answer Cartwise Return # Record saved, and no other box before it
+save_item # Record saved, and no other box before it
 
 export_list "$T/out"
 exported "$T/out/Cartwise.txt" Bananas Bread "Light Bulbs"
