@@ -48,11 +48,9 @@ protected:
 };
 
 TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused) {
-    const std::tuple<int, const char*, const char*> rows[] = {{4, " 2.5 ", "2.50"},
-                                                              {3, "", "1.00"},
-                                                              {4, "", "0.00"},
-                                                              {3, "1e12", ""},
-                                                              {3, "-1.5", "-1.50"}};
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {4, " 2.5 ", "2.50"}, {3, "", "1.00"}, {4, "", "0.00"},
+        {3, "1e12", ""},      {4, "abc", ""},  {3, "-1.5", "-1.50"}};
     for (const auto& [i, typed, shown] : rows) {
         open();
         typeAndLeave(i, typed);
