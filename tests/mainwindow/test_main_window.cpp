@@ -40,7 +40,6 @@ TEST_F(MainWindowTest, CategoriesAndItemsAskConfirmAndRefuseWithTheirOwnBoxes) {
         click(no);
     }
     EXPECT_EQ(readFile(t.catFile()), categoryRecord("Dairy") + categoryRecord("Zucchini Stand"));
-    EXPECT_TRUE(t.prompts.allAnswersUsed());
 }
 
 TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {

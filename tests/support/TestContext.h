@@ -2,7 +2,6 @@
 // A complete program context for one test: scripted prompts, settings in memory, a recording
 // program end and a fresh temporary data directory; and the helpers the tests share for files,
 // records, lists and failures.
-#include "core/Context.h"
 #include "core/Failure.h"
 #include "core/Prompts.h"
 #include "platform/ProgramEnd.h"
@@ -39,10 +38,11 @@ struct Box {
 };
 
 // Scripted prompts: every box shown is recorded; Yes/No questions and input boxes take their
-// answers from a queue, and a box with no answer of its kind queued fails the test. OK boxes
-// need no answer.
+// answers from a queue, and a box with no answer of its kind queued fails the test, as does an
+// answer left unused. OK boxes need no answer.
 class FakePrompts : public Prompts {
 public:
+    ~FakePrompts() override { EXPECT_TRUE(m_answers.empty()) << "an answer was not asked for"; }
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon,
                       const QString& caption) override {
         show({Box::Message, text, caption, buttons, icon});
@@ -63,7 +63,6 @@ public:
         return out;
     }
     void clear() { boxes.clear(); }
-    bool allAnswersUsed() const { return m_answers.empty(); }
 
     std::vector<Box> boxes;
     // Runs as a box is shown (to check the program's state at that moment).
