@@ -87,9 +87,8 @@ input() {
 }
 # The window's place and size with the frame the window manager draws: "x y width height".
 outer_geometry() {
-    local extents
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
-    xwininfo -id "$1" | awk -v e="${extents#*= }" 'BEGIN { split(e, f, ", ") }
+    xwininfo -id "$1" | awk -v e="$(xprop -id "$1" _NET_FRAME_EXTENTS)" '
+        BEGIN { sub(/.*= /, "", e); split(e, f, ", ") }
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF }
         END { print x - f[1], y - f[3], w + f[1] + f[2], h + f[3] + f[4] }'

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A walk through every window, from an empty first start: categories, an item made in the
-# editor, the list and its keypad, help and about, export, the version-5 import and deleting
+# editor, the list and its keypad, the about box, export, the version-5 import and deleting
 # all data (both leave what they replace in the trash). Each step is checked by the bytes the
-# program writes. (The print dialog has a story of its own.)
+# program writes. (The print dialog has a story of its own; F1 opens help in delete_on_list.)
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
@@ -40,8 +40,6 @@ click cmdNum3 # 4
 item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 Y 4 >"$T/want"
 wait_bytes "$src" "$T/want"
 
-menu_command alt+h 1 # Help Topics for Cartwise
-answer " Cartwise Help Topics" Return
 menu_command alt+h 2 # About Cartwise
 answer "About Cartwise" Return
 
