@@ -2,6 +2,7 @@
 // of its fields, the case conversions, and when and how it saves.
 #include "MainWindowFixture.h"
 #include "editor/TextRules.h"
+#include "editor/frmItem.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,8 +13,8 @@ using namespace cw::test;
 
 class EditorTest : public MainWindowTest {
 protected:
-    // The editor on a new item of Dairy, or on Milk. Choosing the category closes the editor
-    // open before, so that the new one reads the settings afresh.
+    // The editor on a new item of Dairy, or on Milk: active, the focus in the description. An
+    // editor open before is closed, so that the new one reads the settings afresh.
     frmItem& open(bool milk = false) {
         if (e) e->close();
         if (!w) {
@@ -23,7 +24,10 @@ protected:
         choose("lstCat", "Dairy");
         if (milk) choose("lstAvailable", "Milk");
         click(milk ? "cmdEditItem" : "cmdNewItem");
-        e = editor();
+        for (frmItem* shown : w->findChildren<frmItem*>())
+            if (shown->isVisible()) e = shown;
+        QApplication::setActiveWindow(e);
+        EXPECT_TRUE(e->isVisible() && QTest::qWaitForWindowActive(e));
         return *e;
     }
     QLineEdit* field(int i) { return e->txtGen(i); }

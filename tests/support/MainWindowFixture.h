@@ -3,7 +3,6 @@
 // on buttons, list rows and grid rows, found by their control names, and keys to the focused
 // widget. Records are put into the files the way the program itself writes them.
 #include "TestContext.h"
-#include "editor/frmItem.h"
 #include "mainwindow/ShoppingGrid.h"
 #include "mainwindow/frmMain.h"
 
@@ -76,17 +75,6 @@ protected:
         click(grid().viewport(), grid().visualRect(grid().model()->index(row, 2)).center(), twice);
     }
     QByteArray itemBytes(qint32 id) { return readFile(t.srcFile()).mid((id - 1) * 235, 235); }
-
-    // The item editor the last click opened: active, the focus in the description.
-    frmItem* editor() {
-        frmItem* shown = nullptr;
-        for (frmItem* e : w->findChildren<frmItem*>())
-            if (e->isVisible()) shown = e;
-        EXPECT_TRUE(shown) << "no item editor";
-        QApplication::setActiveWindow(shown);
-        EXPECT_TRUE(shown && QTest::qWaitForWindowActive(shown));
-        return shown;
-    }
 };
 
 } // namespace cw::test
