@@ -33,5 +33,4 @@ int main(int argc, char** argv) {
                         grid->verticalHeader()->defaultSectionSize());
         }
     }
-    return 0;
 }

@@ -13,7 +13,6 @@
 #include <QTimer>
 
 using namespace cw;
-using namespace cw::test;
 
 TEST(QtPrompts, BoxesShowWhatTheyAreGivenAndReturnTheAnswerClicked) {
     QTimer::singleShot(0, [] {
