@@ -44,7 +44,7 @@ protected:
     // Types over a field's text and leaves it with Tab.
     void typeAndLeave(int i, const QString& text) {
         field(i)->setFocus();
-        field(i)->selectAll();
+        QTest::keyClick(field(i), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field(i), text);
         QTest::keyClick(field(i), Qt::Key_Tab);
     }
