@@ -1,12 +1,11 @@
 // The number rules: leading numbers, the two field formats and which texts they take as
 // numbers, whole-number conversions and money.
-#include "StoreHelpers.h"
+#include "TestContext.h"
 #include "core/Numbers.h"
 
 #include <limits>
 
 using namespace cw;
-using namespace cw::test;
 
 TEST(Numbers, LeadingNumbersOfAwkwardTexts) {
     const std::pair<const char*, double> cases[] = {
@@ -15,7 +14,7 @@ TEST(Numbers, LeadingNumbersOfAwkwardTexts) {
         {"1e-400", 0},  {"", 0},     {"$5", 0},     {".", 0},       {"+-3", 0},     {"e5", 0}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(leadingNumber(QString::fromLatin1(text)), value) << text;
-    expectFailure([] { leadingNumber(QStringLiteral("1e400")); }, "Overflow");
+    test::expectFailure([] { leadingNumber(QStringLiteral("1e400")); }, "Overflow");
     EXPECT_EQ(leadingNumber("5\xB5", 2), 5); // in field bytes a byte above 0x7F ends it
 }
 
@@ -46,7 +45,7 @@ TEST(Numbers, WholeAndFixedFormats) {
 TEST(Numbers, WholeConversionsAndMoneyRoundHalvesToEven) {
     EXPECT_EQ(QList<qint32>({toLong(2.5), toLong(3.5), toLong(-2.5)}), QList<qint32>({2, 4, -2}));
     EXPECT_THROW(toInteger(32767.5), Failure);
-    expectFailure([] { toInteger(QStringLiteral("12abc")); }, "Type mismatch");
+    test::expectFailure([] { toInteger(QStringLiteral("12abc")); }, "Type mismatch");
     // 1/32 and 3/32 are exact in binary: their fifth decimal is a true half.
     QStringList texts;
     for (double value : {0.03125, 0.09375, -0.03125})

@@ -4,27 +4,17 @@
 // Run it on the display and fonts of the program under test; it keeps nothing.
 #include "TestContext.h"
 #include "mainwindow/frmMain.h"
-#include "platform/QtPrompts.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    cw::test::MemorySettings settings;
-    cw::test::RecordingEnd end;
-    cw::QtPrompts prompts;
-    QTemporaryDir dir;
-    cw::Context ctx;
-    ctx.prompts = &prompts;
-    ctx.settings = &settings;
-    ctx.programEnd = &end;
-    ctx.dataDir = dir.path();
-    cw::frmMain window(ctx);
+    cw::test::TestContext t; // settings in memory and a data folder of its own
+    cw::frmMain window(t.ctx);
     window.show();
     QApplication::processEvents();
     for (QWidget* w : window.findChildren<QWidget*>()) {
@@ -43,5 +33,4 @@ int main(int argc, char** argv) {
                         grid->verticalHeader()->defaultSectionSize());
         }
     }
-    return 0;
 }

@@ -8,22 +8,18 @@ set -euo pipefail
 E2E_TIMEOUT=${E2E_TIMEOUT:-20} # seconds any one wait may take
 story=$(basename "$0" .sh)
 
-fail() {
+fail() { # with the program's and the window manager's output
     echo "FAIL [$story]: $*" >&2
-    local log
-    for log in app wm; do
-        [ ! -s "${T:-}/$log.log" ] || sed "s/^/  $log: /" "$T/$log.log" >&2
-    done
+    for log in app wm; do [ ! -s "${T:-}/$log.log" ] || sed "s/^/  $log: /" "$T/$log.log" >&2; done
     exit 1
 }
 pass() { echo "PASS [$story]: $*"; }
 
-# Runs "$@" until it succeeds; fails naming what it waited for ($1) after the timeout.
+# Runs "${@:2}" until it succeeds; fails naming what it waited for ($1) after the timeout.
 wait_for() {
-    local what=$1 end=$((SECONDS + E2E_TIMEOUT))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $end ] || fail "timed out waiting for $what"
+    local end=$((SECONDS + E2E_TIMEOUT))
+    until "${@:2}" >/dev/null 2>&1; do
+        [ $SECONDS -lt $end ] || fail "timed out waiting for $1"
         sleep 0.05
     done
 }
@@ -31,7 +27,6 @@ wait_for() {
 # A private display (the server picks a free number and reports it once it accepts
 # connections), a window manager, and a fresh home whose data directory holds $1's files.
 e2e_begin() {
-    local tool
     for tool in Xvfb openbox xdotool xwininfo xprop; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
     done
@@ -46,7 +41,7 @@ e2e_begin() {
     wait_for "the window manager" eval '[[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *window\ id* ]]'
     export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config XDG_RUNTIME_DIR=$T/run
     DATA=$XDG_DATA_HOME/Cartwise CONF=$XDG_CONFIG_HOME/Cartwise/Cartwise.conf
-    mkdir -p "$HOME" "$DATA" -m 700 "$XDG_RUNTIME_DIR"
+    mkdir -p "$HOME" "$DATA" "$T/out" -m 700 "$XDG_RUNTIME_DIR"
     [ -z "${1:-}" ] || cp "$1"/* "$DATA/"
     "$CARTWISE_PROBE" >"$T/layout" 2>"$T/app.log" || fail "the layout probe failed"
 }
@@ -57,7 +52,6 @@ e2e_begin() {
 # title (WM_NAME: for a box without a caption Qt shows the program's name in the title bar,
 # but WM_NAME stays empty). Pop-up menus are override-redirect windows, never framed.
 app_windows() {
-    local id name kind
     for id in $(xdotool search --onlyvisible --class cartwise 2>/dev/null); do
         kind=window
         [[ $(xwininfo -id "$id" 2>/dev/null) != *"Redirect State: yes"* ]] || kind=menu
@@ -72,10 +66,8 @@ window_id() { # the window with exactly this title
         print $1; f = 1 } END { exit !f }'
 }
 menu_open() { [[ $'\n'$(app_windows) == *$'\n'[0-9]*" menu "* ]]; }
-is_active() {
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-    xdotool windowactivate "$1" >/dev/null 2>&1 || true
-    return 1
+is_active() { # and asks for the focus when it is not
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] || { xdotool windowactivate "$1"; false; }
 }
 gone() { [[ $(xwininfo -id "$1" 2>/dev/null) != *IsViewable* ]]; }
 # Waits for the window and for it to have the keyboard; WIN is its id.
@@ -85,25 +77,18 @@ wait_window() {
     wait_for "\"$1\" to get the focus" is_active "$WIN"
 }
 wait_gone() { wait_for "the window $1 to close" gone "$1"; }
-# A box: waits for it, sends the keys, waits for it to close.
-answer() {
-    wait_window "$1"
-    shift
-    keys "$@"
-    wait_gone "$WIN"
-}
-# An input box: the text replaces the default answer (an empty one keeps it), then Enter.
+# A box: waits for it, sends the keys, waits for it to close. An input box: the text replaces
+# the default answer (an empty one keeps it), then Enter.
+answer() { wait_window "$1" && keys "${@:2}" && wait_gone "$WIN"; }
 input() {
     wait_window "$1"
     [ -z "$2" ] || { keys ctrl+a BackSpace && type_text "$2"; }
-    keys Return
-    wait_gone "$WIN"
+    answer "$1" Return
 }
 # The window's place and size with the frame the window manager draws: "x y width height".
 outer_geometry() {
-    local extents
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
-    xwininfo -id "$1" | awk -v e="${extents#*= }" 'BEGIN { split(e, f, ", ") }
+    xwininfo -id "$1" | awk -v e="$(xprop -id "$1" _NET_FRAME_EXTENTS)" '
+        BEGIN { sub(/.*= /, "", e); split(e, f, ", ") }
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF }
         END { print x - f[1], y - f[3], w + f[1] + f[2], h + f[3] + f[4] }'
@@ -114,8 +99,7 @@ outer_geometry() {
 # E2E_FILE_LIMIT=KB starts it with files limited to that size, as a nearly full disk would:
 # a write past the limit fails (the program ignores the signal that comes with it).
 start_app() {
-    (ulimit -f "${E2E_FILE_LIMIT:-unlimited}" && exec "$CARTWISE" "$@") \
-        >"$T/app.log" 2>&1 &
+    (ulimit -f "${E2E_FILE_LIMIT:-unlimited}" && exec "$CARTWISE" "$@") >"$T/app.log" 2>&1 &
     app=$!
     wait_window " Cartwise "
     MAIN=$WIN
@@ -127,11 +111,7 @@ wait_exit() { # for the program to end by itself, with status 0
     wait "$app" || fail "the program ended with status $?"
     app=""
 }
-quit_app() { # the bar's Exit (Alt+X)
-    focus_main
-    keys alt+x
-    wait_exit
-}
+quit_app() { focus_main && keys alt+x && wait_exit; } # the bar's Exit
 focus_main() { wait_for "the main window to get the focus" is_active "$MAIN"; }
 keys() { xdotool key --delay 30 "$@"; }
 type_text() { xdotool type --delay 15 -- "$1"; }
@@ -141,24 +121,23 @@ type_text() { xdotool type --delay 15 -- "$1"; }
 click() { pointer 1 "$@"; }
 click2() { pointer 2 "$@"; }
 pointer() {
-    local times=$1 name=$2 row=${3:-}
     focus_main
     # shellcheck disable=SC2046
-    xdotool mousemove $(awk -v n="$name" -v r="$row" -v ox="$ORIGIN_X" -v oy="$ORIGIN_Y" '
+    xdotool mousemove $(awk -v n="$2" -v r="${3:-}" -v ox="$ORIGIN_X" -v oy="$ORIGIN_Y" '
         $1 == n { x = $2 + int($4 / 2); y = $3 + int($5 / 2); found = 1 }
         $1 == n ".row" { top = $2; h = $3 }
         END { if (!found) exit 1; if (r != "") y = top + int((r - 0.5) * h); print ox + x, oy + y }
-        ' "$T/layout" || fail "no control $name") click --repeat "$times" --delay 60 1
+        ' "$T/layout" || fail "no control $2") click --repeat "$1" --delay 60 1
 }
 # Opens a menu by its access key and runs its Nth entry (separators not counted).
 menu_command() {
     focus_main
     keys "$1"
     wait_for "a menu to open" menu_open
-    local n
     for ((n = 1; n < $2; n++)); do keys Down; done
     keys Return
 }
+save_item() { keys alt+s && answer Cartwise Return; } # Alt+S in the editor, OK to its box
 # File > Export into the folder (the default answer when it is empty), Yes to overwrite when
 # asked for with "overwrite", then OK when done.
 export_list() {
@@ -171,7 +150,10 @@ export_list() {
 # ---- Files
 
 wait_bytes() { wait_for "$1 to hold the expected bytes" cmp -s "$1" "$2"; }
-same_bytes() { cmp -s "$1" "$2" || fail "$1 is not as expected: $(cmp "$1" "$2" 2>&1)"; }
+same_bytes() { # $2 may be a pipe, <(...), read once
+    local diff
+    diff=$(cmp "$1" "$2" 2>&1) || fail "$1 is not as expected: $diff"
+}
 field() { printf '%-*.*s' "$2" "$2" "$1"; } # the text padded with blanks or cut to N bytes
 cat_record() { field "$1" 50; }
 # A source item record from its fields in file order:
@@ -181,11 +163,12 @@ item_record() {
     printf "\\x$(printf %02x $(($5 & 255)))\\x$(printf %02x $(($5 >> 8 & 255)))\\0\\0"
     field "$6" 50 && field "$7" 1 && field "$8" 10 && field "" 50
 }
-record() { tail -c +$((($3 - 1) * $2 + 1)) "$1" | head -c "$2"; } # record N of length L
 with_record() { # the file $1 with record $3 (of length $2) replaced by what "${@:4}" prints
     head -c $((($3 - 1) * $2)) "$1" && "${@:4}" && tail -c +$(($3 * $2 + 1)) "$1"
 }
 export_record() { printf '%s\r\n%*s' "$1" $((298 - ${#1})) ""; } # line, CR LF, blanks to 300
-export_items() { # the item column of every line of an export file, header first
-    awk -F'","' '{ sub(/^ +/, "") } /^"/ { print $2 }' "$1"
+exported() { # the item column of the export file $1 holds "Item", then "${@:2}"
+    local items
+    items=$(awk -F'","' '{ sub(/^ +/, "") } /^"/ { print $2 }' "$1")
+    [ "$items" = "$(printf '%s\n' Item "${@:2}")" ] || fail "exported: ${items//$'\n'/, }"
 }

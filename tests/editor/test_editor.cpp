@@ -1,37 +1,36 @@
-// The item editor driven by keys and clicks: the entry rules of its fields, the case
-// conversions, and when and how it saves.
-#include "TestContext.h"
+// The item editor, opened from the main window and driven by keys and clicks: the entry rules
+// of its fields, the case conversions, and when and how it saves.
+#include "MainWindowFixture.h"
 #include "editor/TextRules.h"
 #include "editor/frmItem.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace cw;
 using namespace cw::test;
 
-const QByteArray kMilk = itemRecord({"milk JUG", "2", "1.5", "1 gal", 7, "aisle 3", "Y", "3"});
-
-class EditorTest : public ::testing::Test {
+class EditorTest : public MainWindowTest {
 protected:
-    // A fresh editor over a stand-in main window, active, showing item `id` of category 7,
-    // with the focus in the description.
-    frmItem& open(const QString& id = "0") {
-        delete editor;
-        editor = new frmItem(t.ctx, &main);
-        editor->show();
-        QApplication::setActiveWindow(editor);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
-        editor->lblCatID->setCaption("7");
-        editor->lblID->setCaption(id);
-        field(0)->setFocus();
-        return *editor;
+    // The editor on a new item of Dairy, or on Milk: active, the focus in the description. An
+    // editor open before is closed, so that the new one reads the settings afresh.
+    frmItem& open(bool milk = false) {
+        if (e) e->close();
+        if (!w) {
+            catalogue("3");
+            start();
+        }
+        choose("lstCat", "Dairy");
+        if (milk) choose("lstAvailable", "Milk");
+        click(milk ? "cmdEditItem" : "cmdNewItem");
+        for (frmItem* shown : w->findChildren<frmItem*>())
+            if (shown->isVisible()) e = shown;
+        QApplication::setActiveWindow(e);
+        EXPECT_TRUE(e->isVisible() && QTest::qWaitForWindowActive(e));
+        return *e;
     }
-    QLineEdit* field(int i) { return editor->txtGen(i); }
+    QLineEdit* field(int i) { return e->txtGen(i); }
     // The fields' texts, the Options menu's checks ("x--": Proper checked), and "Save" when
     // the Save button is enabled.
     QString shown() {
@@ -39,25 +38,23 @@ protected:
         for (int i = 0; i < frmItem::kFieldCount; ++i)
             texts << field(i)->text();
         const auto x = [](const QAction* a) { return a->isChecked() ? 'x' : '-'; };
-        return texts.join('|') + ' ' + x(editor->mnuConvertProper) + x(editor->mnuConvertUpper) +
-               x(editor->mnuConvertNone) + (editor->cmdSave->isEnabled() ? " Save" : "");
+        return texts.join('|') + ' ' + x(e->mnuConvertProper) + x(e->mnuConvertUpper) +
+               x(e->mnuConvertNone) + (e->cmdSave->isEnabled() ? " Save" : "");
     }
-    // Types into an empty field and leaves it with Tab.
+    // Types over a field's text and leaves it with Tab.
     void typeAndLeave(int i, const QString& text) {
         field(i)->setFocus();
+        QTest::keyClick(field(i), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field(i), text);
         QTest::keyClick(field(i), Qt::Key_Tab);
     }
-
-    TestContext t;
-    QWidget main;
-    QPointer<frmItem> editor; // a child of main, gone with it
+    QPointer<frmItem> e;
 };
 
 TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused) {
     const std::tuple<int, const char*, const char*> rows[] = {
-        {3, "3", "3.00"}, {4, " 2.5 ", "2.50"}, {3, "", "1.00"},     {4, "", "0.00"},
-        {4, "abc", ""},   {3, "1e12", ""},      {3, "-1.5", "-1.50"}};
+        {4, " 2.5 ", "2.50"}, {3, "", "1.00"}, {4, "", "0.00"},
+        {3, "1e12", ""},      {4, "abc", ""},  {3, "-1.5", "-1.50"}};
     for (const auto& [i, typed, shown] : rows) {
         open();
         typeAndLeave(i, typed);
@@ -75,56 +72,58 @@ TEST_F(EditorTest, TextIsTrimmedAndConvertedAsTheSettingReadAtLoadOrTheMenuChoos
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
         {" UPPER ", 2, "aisle 7b", "||AISLE 7B|| -x- Save"},
         {"None", 1, "  half GALLON ", "|half GALLON||| --x Save"},
-        {"PROPER", 0, "  fresh BREAD  ", "Fresh Bread|||| x-- Save"},
-        {"bogus", 0, "fresh BREAD", "fresh BREAD|||| --- Save"},
-        {nullptr, 1, "1 GAL", "|1 Gal||| x-- Save"}}; // not set: "proper"
+        {"bogus", 0, "fresh BREAD", "fresh BREAD|||| --- Save"}};
     for (const auto& [value, i, typed, after] : rows) {
-        t.settings.values.erase("convert");
-        if (value) t.settings.values["convert"] = value;
+        if (e) e->close(); // it stores its option as it closes
+        t.settings.values["convert"] = value;
         open();
         typeAndLeave(i, typed);
         EXPECT_EQ(shown(), after) << value;
     }
     // The menu converts the three text fields at once.
-    writeFile(t.srcFile(), kMilk);
-    open("1").mnuConvertUpper->trigger();
-    EXPECT_EQ(shown(), "MILK JUG|1 GAL|AISLE 3|2|1.50 -x- Save");
+    open(true).mnuConvertUpper->trigger();
+    EXPECT_EQ(shown(), "MILK|1 GAL|AISLE 3|2|1.29 -x- Save");
     // A word starts after blanks and control characters only; no letter becomes two.
     EXPECT_EQ(ProperCase("ÉCOLE o'brien's 2lb HALF-GALLON a.b/c\td\ne\u00a0f"),
               "École O'brien's 2lb Half-gallon A.b/c\tD\nE\u00a0f");
     EXPECT_EQ(UpperCase("straße ÿ"), "STRAßE Ÿ");
 }
 
-TEST_F(EditorTest, SaveIsEnabledByAChangeOnly) {
-    writeFile(t.srcFile(), kMilk);
-    frmItem& w = open("1");
-    EXPECT_EQ(shown(), "milk JUG|1 gal|aisle 3|2|1.50 x--"); // nothing to save
-    QTest::keyClick(field(0), Qt::Key_Backspace);
+TEST_F(EditorTest, SaveIsEnabledByAChangeOnlyAndRenamesTheEntryInPlace) {
+    frmItem& w = open(true);
+    EXPECT_EQ(shown(), "Milk|1 gal|aisle 3|2|1.29 x--"); // nothing to save
+    QTest::keyClick(field(0), Qt::Key_Home);
+    QTest::keyClicks(field(0), "almond ");
     EXPECT_TRUE(w.cmdSave->isEnabled());
     QTest::mouseClick(w.cmdSave, Qt::LeftButton); // the description is left first: proper case
-    EXPECT_EQ(readFile(t.srcFile()),
-              itemRecord({"Milk Ju", "2.00", "1.50", "1 gal", 7, "aisle 3", "Y", "3"}));
+    EXPECT_EQ(itemBytes(1),
+              itemRecord({"Almond Milk", "2.00", "1.29", "1 gal", 1, "aisle 3", "Y", "3"}));
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Record saved"});
-    EXPECT_EQ(shown(), "Milk Ju|1 gal|aisle 3|2|1.50 x--");
+    EXPECT_EQ(shown(), "Almond Milk|1 gal|aisle 3|2|1.29 x--");
+    EXPECT_EQ(texts("lstAvailable") + column(2), // in place, and the grid filled afresh
+              QStringList({"Butter", "Eggs", "Almond Milk", "Almond Milk", "Tea"}));
+    click("cmdNewItem"); // the same editor, emptied for a new item
+    EXPECT_EQ(shown(), "|||| x--");
 }
 
 TEST_F(EditorTest, ABlankDescriptionAndStoreFailuresAreRefusedAndTheInputKept) {
-    ASSERT_TRUE(QDir().mkdir(t.srcFile())); // a folder where the item file should be
-    frmItem& w = open();
+    frmItem& blank = open();
     typeAndLeave(0, "   ");
-    QTest::mouseClick(w.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(blank.cmdSave, Qt::LeftButton);
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Can't save item with blank description"});
     EXPECT_EQ(QApplication::focusWidget(), field(0));
-    QTest::keyClicks(field(0), "bread");
-    QTest::mouseClick(w.cmdSave, Qt::LeftButton);
-    EXPECT_EQ(shown(), "Bread|||| x-- Save");
-    w.lblID->setCaption("1"); // an item that cannot be read: the fields stay empty
-    EXPECT_EQ(shown(), "|||| x--");
-    QTest::keyClicks(field(0), "oat milk");
-    QTest::mouseClick(w.cmdSave, Qt::LeftButton);
-    EXPECT_EQ(shown(), "Oat Milk|||| x-- Save");
-    const std::vector<QString> messages = t.prompts.messages(); // between the store's reports
-    ASSERT_EQ(messages.size(), 6u);
-    EXPECT_EQ(messages[2] + '|' + messages[5],
-              "New record was not saved|Error! Record was not saved");
+    for (const bool milk : {false, true}) {
+        frmItem& w = open(milk);
+        // A folder where the item file should be: the store reports, then the editor.
+        ASSERT_TRUE(QFile::rename(t.srcFile(), t.path("kept")) && QDir().mkdir(t.srcFile()));
+        t.prompts.clear();
+        typeAndLeave(0, "oat milk");
+        QTest::mouseClick(w.cmdSave, Qt::LeftButton);
+        EXPECT_EQ(shown(), QString(milk ? "Oat Milk|1 Gal|aisle 3|2|1.29 x-- Save"
+                                        : "Oat Milk|||| x-- Save"));
+        const std::vector<QString> said = t.prompts.messages();
+        ASSERT_EQ(said.size(), 2u);
+        EXPECT_EQ(said[1], milk ? "Error! Record was not saved" : "New record was not saved");
+        ASSERT_TRUE(QDir().rmdir(t.srcFile()) && QFile::rename(t.path("kept"), t.srcFile()));
+    }
 }

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace cw;
 

@@ -27,12 +27,13 @@ int observedSync(int fd) {
 } // namespace
 
 TEST_F(MainWindowTest, AllToListSyncsOnceUnderTheWaitCursorAndReportsAFailedSyncOnce) {
-    addCategory("Dairy");
-    addCategory("Bakery");
+    writeFile(t.catFile(), categoryRecord("Dairy") + categoryRecord("Bakery"));
+    QByteArray items;
     for (const char* name : {"Milk", "Butter", "Cheese", "Yogurt"})
-        addItem({name, "1", "1.00"});
+        items += itemRecord({name, "1", "1.00", "", 1, "", "N", ""});
     for (const char* name : {"Bagels", "Bread"})
-        addItem({name, "2", "3.00"}, {}, 2);
+        items += itemRecord({name, "2", "3.00", "", 2, "", "N", ""});
+    writeFile(t.srcFile(), items);
     start();
     const DurabilityCalls real = durabilityCalls();
     const auto restore = qScopeGuard([&] {
@@ -52,8 +53,7 @@ TEST_F(MainWindowTest, AllToListSyncsOnceUnderTheWaitCursorAndReportsAFailedSync
     choose("lstCat", "Bakery");
     click("cmdCatToList");
     EXPECT_EQ(t.prompts.messages(),
-              std::vector<QString>{"An error has occured: \r\nfrmMain.AddAllItemsToList_Error: " +
-                                   QString::fromLocal8Bit(std::strerror(EIO)) + '.'});
+              std::vector<QString>{errorReport("frmMain.AddAllItemsToList", sysError(EIO))});
     EXPECT_EQ(column(2), (QStringList{"Bagels", "Bread", "Butter", "Cheese", "Milk", "Yogurt"}));
     EXPECT_EQ(itemBytes(5).mid(174, 2), "Y2"); // written all the same
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

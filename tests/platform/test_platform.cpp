@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace cw;
-using namespace cw::test;
 
 TEST(QtPrompts, BoxesShowWhatTheyAreGivenAndReturnTheAnswerClicked) {
     QTimer::singleShot(0, [] {

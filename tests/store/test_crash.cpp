@@ -6,8 +6,6 @@
 #include <QProcess>
 #include <array>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <map>
 #include <random>
 #include <unistd.h>
 

@@ -2,16 +2,14 @@
 // read without a crash, missing bytes as blanks. Of the operations that meet a real failure of
 // the file layer, the trapped ones close the file and show exactly one report; the others pass
 // a Failure with the platform's description to their caller and show nothing.
-#include "StoreHelpers.h"
+#include "TestContext.h"
 #include "store/RecordFile.h"
 #include "store/cCategory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
 #include <cerrno>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -67,7 +65,7 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
                 continue;
             }
             EXPECT_FALSE(run());
-            expectOneReport(t.prompts, operation + QString("_Error: "), description);
+            expectOneReport(t.prompts, operation, description);
         }
         EXPECT_TRUE(t.prompts.boxes.empty());
         EXPECT_TRUE(kind != N || readFile(t.srcFile()) + readFile(t.catFile()) == ""); // no writes
@@ -91,7 +89,7 @@ TEST(StoreFailures, AnAppendCutShortIsReportedAndCutBackOff) {
     const rlimit low{2 * 235 + 100, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &low), 0);
     EXPECT_EQ(s.lngAddRecord(), 0);
-    expectOneReport(t.prompts, "cSourceItem.lngAddRecord_Error: ", sysError(EFBIG));
+    expectOneReport(t.prompts, "cSourceItem.lngAddRecord", sysError(EFBIG));
     // The torn third record was cut back off: the two records are left as they were.
     EXPECT_EQ(readFile(t.srcFile()), itemRecord({"", "", "", "", 1, "", "N", ""}).repeated(2));
 }
@@ -180,12 +178,9 @@ TEST(StoreFailures, EveryWriteIsSyncedAndAFailingSyncOrCloseIsReported) {
         EXPECT_EQ(s.lngAddRecord(), 0);
         EXPECT_FALSE(s.blnEditRecord(1));
         expectFailure([&] { s.blnDeleteRecord(2); }, sysError(EIO)); // no trap of its own
-        EXPECT_EQ(
-            t.prompts.messages(),
-            std::vector<QString>(
-                {"An error has occured: \r\ncSourceItem.lngAddRecord_Error: " + sysError(EIO) + '.',
-                 "An error has occured: \r\ncSourceItem.blnEditRecord_Error: " + sysError(EIO) +
-                     '.'}));
+        EXPECT_EQ(t.prompts.messages(),
+                  std::vector({errorReport("cSourceItem.lngAddRecord", sysError(EIO)),
+                               errorReport("cSourceItem.blnEditRecord", sysError(EIO))}));
         EXPECT_EQ(readFile(t.srcFile()).left(235), kept); // the earlier record kept
         t.prompts.clear();
     }

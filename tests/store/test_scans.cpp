@@ -1,6 +1,6 @@
 // The fast paths through the item file: writes under one sync scope, scans that read the file
 // where it is mapped, and sort lists ordered on bytes. Each must give what the plain way gives.
-#include "StoreHelpers.h"
+#include "TestContext.h"
 #include "core/CodePage.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"

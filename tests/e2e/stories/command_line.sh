@@ -9,12 +9,10 @@ export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 [[ $("$CARTWISE" --help) == *"--version"* ]] || fail "--help"
 [ "$("$CARTWISE" --version)" = "cartwise 6.0.0" ] || fail "--version"
-status=0
-"$CARTWISE" --shop >"$T/out" 2>"$T/err" || status=$?
+"$CARTWISE" --shop >"$T/out" 2>"$T/err" && status=0 || status=$?
 [ $status = 2 ] && [ ! -s "$T/out" ] && grep -q "Unknown option 'shop'" "$T/err" &&
     grep -q "^Usage:" "$T/err" || fail "unknown option: status $status, $(cat "$T/err")"
-status=0
-"$CARTWISE" 2>"$T/err" || status=$?
+"$CARTWISE" 2>"$T/err" && status=0 || status=$?
 [ $status = 1 ] && [ "$(wc -l <"$T/err")" = 1 ] || fail "no display: status $status, $(cat "$T/err")"
 [ ! -e "$T/data" ] && [ ! -e "$T/config" ] || fail "files written: $(find "$T" -type f)"
 pass "help, version, an unknown option and no display"

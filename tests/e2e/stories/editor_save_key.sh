@@ -10,10 +10,10 @@ start_app
 click lstCat 2 # Dairy
 click cmdNewItem
 wait_window " Source Item"
+editor=$WIN
 type_text "  fresh BREAD  "
-keys alt+s
-answer Cartwise Return # Record saved; the new item's editor closes
-wait_gone "$WIN"
+save_item # Record saved; the new item's editor closes
+wait_gone "$editor"
 { cat "$CARTWISE_SAMPLES/ctwsrc6.dat"; item_record "Fresh Bread" 1 0.00 "" 1 "" N ""; } >"$T/want"
 same_bytes "$src" "$T/want"
 
@@ -22,20 +22,17 @@ click cmdEditItem
 wait_window " Source Item"
 keys Tab Tab Tab Tab # to Unit Cost
 type_text abc
-keys alt+s
-answer Cartwise Return # Only numbers and decimals are accepted
+save_item # Only numbers and decimals are accepted
 same_bytes "$src" "$T/want"
 type_text 2.5
-keys alt+s
-answer Cartwise Return # Record saved
+save_item # Record saved
 with_record "$T/want" 235 14 item_record "Fresh Bread" 1.00 2.50 "" 1 "" N "" >"$T/want2"
 same_bytes "$src" "$T/want2"
 click lstAvailable 1 # the open editor follows the list: Butter
 wait_window " Source Item"
 keys ctrl+a # still in Unit Cost
 type_text 3
-keys alt+s
-answer Cartwise Return # Record saved
+save_item # Record saved
 with_record "$T/want2" 235 4 item_record Butter 1.00 3.00 "1 lb" 1 06 N 1 >"$T/want3"
 same_bytes "$src" "$T/want3"
 quit_app

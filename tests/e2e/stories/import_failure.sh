@@ -15,8 +15,7 @@ answer "Import Data Now ?" alt+y
 answer "" Return # cSourceItem.lngAddRecord_Error: File too large
 answer "" Return # ImportItems_Error: ...
 quit_app         # still running, with no other box open
-same_bytes "$DATA/ctwcat6.dat" "$CARTWISE_SAMPLES/ctwcat6.dat"
-same_bytes "$DATA/ctwsrc6.dat" "$CARTWISE_SAMPLES/ctwsrc6.dat"
+for file in ctwcat6.dat ctwsrc6.dat; do same_bytes "$DATA/$file" "$CARTWISE_SAMPLES/$file"; done
 [ "$(ls -A "$DATA" | tr '\n' ' ')" = "cat.dat ctwcat6.dat ctwsrc6.dat src.dat " ] ||
     fail "left in the data folder: $(ls -A "$DATA")"
 pass "a failed import changes nothing"

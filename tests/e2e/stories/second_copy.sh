@@ -21,8 +21,7 @@ wait "$second" || fail "the second copy ended with status $?"
 kill -KILL "$first"
 wait "$first" 2>/dev/null || true
 [ ! -e "$CONF" ] || fail "settings were written: $(cat "$CONF")"
-same_bytes "$DATA/ctwcat6.dat" "$CARTWISE_SAMPLES/ctwcat6.dat"
-same_bytes "$DATA/ctwsrc6.dat" "$CARTWISE_SAMPLES/ctwsrc6.dat"
+for file in ctwcat6.dat ctwsrc6.dat; do same_bytes "$DATA/$file" "$CARTWISE_SAMPLES/$file"; done
 start_app # over the lock of the killed copy
 quit_app
 pass "one copy per data folder"

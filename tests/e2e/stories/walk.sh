@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # A walk through every window, from an empty first start: categories, an item made in the
-# editor, the list and its keypad, help and about, export, printing, the version-5 import and
-# deleting all data (both leave what they replace in the trash). Each step is checked by the
-# bytes the program writes.
+# editor, the list and its keypad, the about box, export, the version-5 import and deleting
+# all data (both leave what they replace in the trash). Each step is checked by the bytes the
+# program writes. (The print dialog has a story of its own; F1 opens help in delete_on_list.)
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
-mkdir "$T/out"
 start_app
 read -r x y w h <<<"$(outer_geometry "$MAIN")"
 [ "$w $h" = "640 440" ] || fail "the window is ${w}x$h with its frame"
@@ -33,8 +32,7 @@ for text in "rye bread" "1 loaf" 12 2 3.5; do # Enter moves on, from the last fi
 done
 keys Return            # presses Save
 answer Cartwise Return # Record saved
-item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "" >"$T/want"
-same_bytes "$src" "$T/want"
+same_bytes "$src" <(item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 N "")
 click lstAvailable 1
 click cmdItemToList
 click Grid1 1
@@ -42,23 +40,14 @@ click cmdNum3 # 4
 item_record "Rye Bread" 2 3.50 "1 Loaf" 2 12 Y 4 >"$T/want"
 wait_bytes "$src" "$T/want"
 
-menu_command alt+h 1 # Help Topics for Cartwise
-answer " Cartwise Help Topics" Return
 menu_command alt+h 2 # About Cartwise
 answer "About Cartwise" Return
 
 export_list "$T/out"
-{
+same_bytes "$T/out/Cartwise.txt" <(
     export_record '"Isle","Item","Size","Category","Qty","Total"'
     export_record '"12","Rye Bread","1 Loaf","Bread & Rolls","4","14.00"'
-} >"$T/want"
-same_bytes "$T/out/Cartwise.txt" "$T/want"
-menu_command alt+f 1
-wait_window " Print Defaults"
-keys Tab Tab space
-answer Print Return
-wait_for "the printout" test -s "$HOME/print.pdf"
-[[ $(pdftotext -layout "$HOME/print.pdf" -) == *"Total Estimated Cost 14.00"* ]] || fail "printout"
+)
 
 click lstCat 2 # Dairy
 click cmdDeleteCat
@@ -71,15 +60,13 @@ menu_command alt+h 3 # Importing Data from Version 5.X
 answer "Import Data Now ?" alt+y
 answer "" Return # The conversion has taken place. The program will now terminate
 wait_exit
-{ cat_record Dairy; cat_record Bakery; cat_record Produce; } >"$T/want"
-same_bytes "$cat" "$T/want"
-{
+same_bytes "$cat" <(cat_record Dairy && cat_record Bakery && cat_record Produce)
+same_bytes "$src" <(
     item_record Milk 2 2.49 "1 gal" 1 "" Y 2
     item_record Bread 1 1.99 loaf 2 "" N 1
     item_record Apples 6 0.50 each 3 "" Y 3
     item_record Cheddar 1 4.00 "8 oz" 1 "" N ""
-} >"$T/want"
-same_bytes "$src" "$T/want"
+)
 trash=$XDG_DATA_HOME/Trash/files # the replaced catalogue can still be taken back
 same_bytes "$trash/ctwcat6.dat" "$T/replaced"
 

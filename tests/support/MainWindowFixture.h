@@ -1,19 +1,16 @@
 #pragma once
 // A main window shown on a fresh data directory, driven the way a user drives it: mouse clicks
-// on buttons, list rows and grid rows, found by their control names. Records are put into the
-// files the way the program itself writes them.
+// on buttons, list rows and grid rows, found by their control names, and keys to the focused
+// widget. Records are put into the files the way the program itself writes them.
 #include "TestContext.h"
 #include "mainwindow/ShoppingGrid.h"
 #include "mainwindow/frmMain.h"
-#include "store/cCategory.h"
-#include "store/cSourceItem.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace cw::test {
@@ -28,31 +25,21 @@ protected:
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
-    void addCategory(const QString& name) {
-        cCategory c(t.ctx);
-        c.strCategory = name;
-        c.lngAddRecord();
-    }
-    // An item of category 1 (item, quantity, cost, isle; catId overrides), and on the shopping
-    // list with this quantity when one is given.
-    void addItem(const QStringList& f, const QString& onList = {}, qint32 catId = 1) {
-        cSourceItem i(t.ctx);
-        i.strItem = f[0];
-        i.strQuantity = f[1];
-        i.strCost = f[2];
-        i.strIsle = f.value(3);
-        i.lngCatID = catId;
-        const qint32 id = i.lngAddRecord();
-        if (!onList.isNull()) cSourceItem(t.ctx).blnSelectRecord(id, onList);
+    // Dairy with Milk (1 gal, aisle 3; on the list with this quantity, when one is given), Butter
+    // and Eggs (no quantity), and Tea on the list in a category that does not exist.
+    void catalogue(const QByteArray& milkOnList = {}) {
+        writeFile(t.catFile(), categoryRecord("Dairy"));
+        writeFile(t.srcFile(), itemRecord({"Milk", "2", "1.29", "1 gal", 1, "aisle 3",
+                                           milkOnList.isEmpty() ? "N" : "Y", milkOnList}) +
+                                   itemRecord({"Butter", "1", "2.99", "", 1, "", "N", ""}) +
+                                   itemRecord({"Eggs", "", "3.00", "", 1, "", "N", ""}) +
+                                   itemRecord({"Tea", "1", "3.00", "", 7, "", "Y", "1"}));
     }
 
     template <class T> T* find(const QString& name) { return w->findChild<T*>(name); }
     void click(const QString& button) {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
     }
-    void clickKey(int index) { click(QStringLiteral("cmdNum%1").arg(index)); }
-    QString total() { return find<QLabel>("lblGen4")->text(); }
-    QString selectedId() { return find<QLabel>("lblCurrentListID")->text(); }
     QStringList texts(const QString& list) {
         QStringList out;
         for (QListWidgetItem* i : find<QListWidget>(list)->findItems("", Qt::MatchContains))
