@@ -54,8 +54,19 @@ void ListOrder::append(const char* bytes, int size) {
     m_entries.back().size += static_cast<quint32>(size);
 }
 
-QByteArray ListOrder::bytesOf(const QString& text) {
-    return toCp1252(text);
+ListOrder::Piece ListOrder::piece(const QString& text) {
+    Piece p{toCp1252(text), QByteArray()};
+    const Ranks& r = ranks();
+    p.ranks.resize(p.bytes.size());
+    for (qsizetype i = 0; i < p.bytes.size(); ++i)
+        p.ranks[i] = static_cast<char>(r.of(p.bytes[i]));
+    return p;
+}
+
+void ListOrder::append(const Piece& piece) {
+    m_bytes.append(piece.bytes.constData(), static_cast<std::size_t>(piece.bytes.size()));
+    m_ranks.append(piece.ranks.constData(), static_cast<std::size_t>(piece.ranks.size()));
+    m_entries.back().size += static_cast<quint32>(piece.bytes.size());
 }
 
 void ListOrder::fill(ListTarget& list) {
@@ -82,8 +93,9 @@ void ListOrder::fill(ListTarget& list) {
         if (a.size != b.size) return a.size < b.size;
         return a.offset < b.offset;
     });
+    list.reserve(static_cast<int>(m_entries.size()), static_cast<qint64>(m_bytes.size()));
     for (const Entry& e : m_entries)
-        list.addInOrder(text(e), e.itemData);
+        list.addInOrder(bytes + e.offset, int(e.size), e.itemData);
 }
 
 } // namespace cw

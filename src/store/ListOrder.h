@@ -18,10 +18,14 @@ public:
     void begin(qint32 itemData);
     void append(const char* bytes, int size);
     void append(char byte) { append(&byte, 1); }
+    // A piece that comes back often (a category name), its ranks worked out once.
+    struct Piece {
+        QByteArray bytes, ranks;
+    };
+    static Piece piece(const QString& text);
+    void append(const Piece& piece);
     // Puts the entries into the empty `list`, in its order.
     void fill(ListTarget& list);
-    // A text's bytes in the code page, as append() takes them.
-    static QByteArray bytesOf(const QString& text);
 
 private:
     struct Entry {

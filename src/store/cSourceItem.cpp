@@ -10,6 +10,8 @@
 
 #include <QHash>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 namespace cw {
 namespace {
@@ -200,7 +202,20 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
             // The key of an entry: the item, or the isle or the category name, a dot and the
             // item.
             CategoryNames names(m_ctx);
-            QHash<qint32, QByteArray> nameBytes; // each category's name once
+            // Each category's name once: the usual small IDs by index, others by hash.
+            std::vector<std::optional<ListOrder::Piece>> smallIds(1024);
+            QHash<qint32, ListOrder::Piece> otherIds;
+            auto nameOf = [&](qint32 id) -> const ListOrder::Piece& {
+                if (id >= 0 && id < 1024) {
+                    auto& name = smallIds[static_cast<std::size_t>(id)];
+                    if (!name) name = ListOrder::piece(names.name(id));
+                    return *name;
+                }
+                auto found = otherIds.find(id);
+                if (found == otherIds.end())
+                    found = otherIds.insert(id, ListOrder::piece(names.name(id)));
+                return *found;
+            };
             ListOrder order;
             f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
                 if (rec[174] != 'Y') return true;
@@ -212,11 +227,7 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
                     order.append(isle, isleSize);
                     order.append('.');
                 } else if (kind == ByCategory) {
-                    const qint32 id = L::catId(rec);
-                    auto name = nameBytes.find(id);
-                    if (name == nameBytes.end())
-                        name = nameBytes.insert(id, ListOrder::bytesOf(names.name(id)));
-                    order.append(name->constData(), static_cast<int>(name->size()));
+                    order.append(nameOf(L::catId(rec)));
                     order.append('.');
                 }
                 order.append(item, itemSize);

@@ -18,6 +18,7 @@ public:
     void clear() override;
     void addEntry(const QString& text, qint32 itemData) override;
     void addInOrder(const QString& text, qint32 itemData) override;
+    using ListTarget::addInOrder; // bytes: decoded at once, the list shows them
     int count() const override { return QListWidget::count(); }
     QString text(int index) const override;
     qint32 itemData(int index) const override;
