@@ -206,7 +206,9 @@ void ShoppingGrid::setFormatString(const QString& format) {
 }
 
 void ShoppingGrid::setColWidthFractions(const std::vector<double>& fractions) {
-    const int width = viewport()->width();
+    // Shares of the whole control, so the columns keep their widths whether or not the
+    // vertical scrollbar shows; the shares leave room for it.
+    const int width = this->width();
     for (std::size_t c = 0; c < fractions.size() && static_cast<int>(c) < m_model->cols; ++c) {
         const int w = static_cast<int>(std::lround(width * fractions[c]));
         setColumnHidden(static_cast<int>(c), w == 0);

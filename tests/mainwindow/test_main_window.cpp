@@ -60,6 +60,11 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
     EXPECT_EQ(column(2) + column(4) + column(5),
               QStringList({"Butter", "Eggs", "Milk", "Tea", "Dairy", "Dairy", "Dairy", "", "1", "",
                            "-2", "1"}));
+    // Column widths are shares of the whole grid, the same with or without its scrollbar.
+    const auto* grid = find<ShoppingGrid>("Grid1");
+    const std::pair<int, double> shares[] = {{1, 0.08}, {2, 0.30}, {6, 0.14}};
+    for (const auto& [col, share] : shares)
+        EXPECT_EQ(grid->columnWidth(col), std::lround(share * grid->width()));
     choose("lstAvailable", "Butter");
     click("cmdItemToList");
     EXPECT_EQ(t.prompts.messages().back(), "Item already on current list");
