@@ -196,29 +196,47 @@ std::vector<std::pair<qint64, qint64>> dataExtents(int fd, qint64 length) {
     return extents;
 }
 
+// Walks records [from, count] of a file in chunks of `perChunk` records, calling
+// visit(first, n, offset, hole) for each: its first record, its number of records, its byte
+// offset, and whether it lies wholly in a hole. Chunks in a hole are passed over when `holes`
+// says so; the walk ends early when `visit` returns false.
+template <class Visit>
+void walkChunks(int fd, qint64 length, int recordLength, qint64 count, qint64 perChunk,
+                RecordFile::Holes holes, qint64 from, Visit&& visit) {
+    const auto extents = dataExtents(fd, length);
+    auto extent = extents.begin();
+    for (qint64 first = std::max<qint64>(from, 1); first <= count; first += perChunk) {
+        const qint64 n = std::min(perChunk, count - first + 1);
+        const qint64 offset = (first - 1) * recordLength;
+        while (extent != extents.end() && extent->second <= offset)
+            ++extent;
+        const bool hole = extent == extents.end() || extent->first >= offset + n * recordLength;
+        if (hole && holes == RecordFile::Holes::Skip) continue; // blank records only
+        if (!visit(first, n, offset, hole)) return;
+    }
+}
+
+// Bytes [got, want) of a run of records that the file did not give: a trailing partial
+// record, or a hole, reads as blank records.
+void fillBlanks(char* records, qint64 got, qint64 want, const char* blank, int recordLength) {
+    for (qint64 k = got; k < want; ++k)
+        records[k] = blank[k % recordLength];
+}
+
 } // namespace
 
 void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
                       Holes holes, qint64 from) {
-    const qint64 count = recordCount();
+    const qint64 length = this->length();
+    const qint64 count = recordCount(length, m_recordLength);
     if (count == 0) return;
-    const auto extents = dataExtents(m_fd, length());
     // The buffer holds a chunk, or the whole file when that is smaller.
     const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
     std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
-    auto extent = extents.begin();
-    for (qint64 first = std::max<qint64>(from, 1); first <= count; first += perChunk) {
-        const qint64 n = std::min(perChunk, count - first + 1);
-        const qint64 offset = (first - 1) * m_recordLength;
+    auto chunk = [&](qint64 first, qint64 n, qint64 offset, bool hole) {
         const qint64 want = n * m_recordLength;
-        while (extent != extents.end() && extent->second <= offset)
-            ++extent;
-        const bool hole = extent == extents.end() || extent->first >= offset + want;
-        if (hole && holes == Holes::Skip) continue; // blank records only: nothing to see
         const qint64 got = hole ? 0 : readAt(offset, buf.data(), want);
-        // A trailing partial record reads its missing bytes as blanks.
-        for (qint64 k = got; k < want; ++k)
-            buf[static_cast<std::size_t>(k)] = blank[k % m_recordLength];
+        fillBlanks(buf.data(), got, want, blank, m_recordLength);
         blankZeroRecords(buf.data(), n, blank);
         // Changed records are written back in runs. Runs less than a page apart are joined,
         // the unchanged records between them written back as they were read: one write
@@ -238,11 +256,13 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
                 runEnd = i + 1;
             } else if (action == Scan::Stop) {
                 flushRun();
-                return;
+                return false;
             }
         }
         flushRun();
-    }
+        return true;
+    };
+    walkChunks(m_fd, length, m_recordLength, count, perChunk, holes, from, chunk);
 }
 
 void RecordFile::readChunks(const char* blank,
@@ -251,38 +271,25 @@ void RecordFile::readChunks(const char* blank,
     const qint64 length = this->length();
     const qint64 count = recordCount(length, m_recordLength);
     if (count == 0 || from > count) return;
-    const auto extents = dataExtents(m_fd, length);
     const qint64 perChunk =
         std::min(std::max<qint64>(1, kMappedChunkBytes / m_recordLength), count);
     std::vector<char> buf; // records that are not in the mapping as they are to be read
-    auto extent = extents.begin();
-    for (qint64 first = std::max<qint64>(from, 1); first <= count; first += perChunk) {
-        const qint64 n = std::min(perChunk, count - first + 1);
-        const qint64 offset = (first - 1) * m_recordLength;
+    auto chunk = [&](qint64 first, qint64 n, qint64 offset, bool hole) {
         const qint64 want = n * m_recordLength;
-        while (extent != extents.end() && extent->second <= offset)
-            ++extent;
-        const bool hole = extent == extents.end() || extent->first >= offset + want;
-        if (hole && holes == Holes::Skip) continue; // blank records only: nothing to see
-        const char* records = nullptr;
         const FileMapping mapping(m_fd, offset, hole ? 0 : std::min(want, length - offset));
-        if (mapping.valid() && offset + want <= length) {
-            records = mapping.data();
-        } else {
-            buf.resize(static_cast<std::size_t>(want));
-            qint64 got = 0;
-            if (mapping.valid()) {
-                got = length - offset;
-                std::memcpy(buf.data(), mapping.data(), static_cast<std::size_t>(got));
-            } else if (!hole) {
-                got = readAt(offset, buf.data(), want);
-            }
-            for (qint64 k = got; k < want; ++k) // a trailing partial record, or a hole
-                buf[static_cast<std::size_t>(k)] = blank[k % m_recordLength];
-            records = buf.data();
+        if (mapping.valid() && offset + want <= length) return visit(first, mapping.data(), n);
+        buf.resize(static_cast<std::size_t>(want));
+        qint64 got = 0;
+        if (mapping.valid()) {
+            got = length - offset;
+            std::memcpy(buf.data(), mapping.data(), static_cast<std::size_t>(got));
+        } else if (!hole) {
+            got = readAt(offset, buf.data(), want);
         }
-        if (!visit(first, records, n)) return;
-    }
+        fillBlanks(buf.data(), got, want, blank, m_recordLength);
+        return visit(first, buf.data(), n);
+    };
+    walkChunks(m_fd, length, m_recordLength, count, perChunk, holes, from, chunk);
 }
 
 void RecordFile::close() {
