@@ -296,13 +296,15 @@ void RecordFile::close() {
     if (m_fd < 0) return;
     const int fd = m_fd;
     m_fd = -1;
-    int err = 0;
+    if (const int err = syncAndClose(fd, m_written && !SyncScope::deferSync(m_path))) fail(err);
+}
+
+int syncAndClose(int fd, bool sync) {
     DurabilityCalls& calls = durabilityCalls();
-    if (m_written && !SyncScope::deferSync(m_path) && calls.sync(fd) != 0 && errno != EINVAL &&
-        errno != EROFS)
-        err = errno;
+    int err = 0;
+    if (sync && calls.sync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
     if (calls.close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
-    if (err) fail(err);
+    return err;
 }
 
 DurabilityCalls& durabilityCalls() {

@@ -101,6 +101,9 @@ struct DurabilityCalls {
     int (*close)(int fd);
 };
 DurabilityCalls& durabilityCalls();
+// Syncs `fd` when asked, then closes it, through those calls: 0, or the errno of the first
+// that failed. A file that cannot be synced (a pipe, a read-only medium) is not a failure.
+int syncAndClose(int fd, bool sync);
 
 // Removes a file by path; throws Failure with the platform's description.
 void deleteFile(const QString& path);

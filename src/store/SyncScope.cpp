@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace cw {
 namespace {
@@ -31,20 +30,14 @@ void SyncScope::finish() {
 
 int SyncScope::syncAll() {
     int first = 0;
-    DurabilityCalls& calls = durabilityCalls();
     for (File& f : m_files) {
         if (!f.written) continue;
         f.written = false;
         // The file is opened anew: its written pages are the file's, whichever descriptor
         // wrote them, and a write-back error not yet seen is reported to this one.
         const int fd = ::open(f.path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        int err = 0;
-        if (fd < 0) {
-            err = errno == ENOENT ? 0 : errno; // moved away since: not ours to sync any more
-        } else {
-            if (calls.sync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-            if (calls.close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
-        }
+        // A file moved away since is not ours to sync any more.
+        const int err = fd >= 0 ? syncAndClose(fd, true) : errno == ENOENT ? 0 : errno;
         if (err && !first) first = err;
     }
     return first;
