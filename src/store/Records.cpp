@@ -4,13 +4,18 @@
 
 namespace cw {
 
-QString TextField::read(const char* record) const {
+std::pair<const char*, int> TextField::trimmedBytes(const char* record) const {
     int b = offset, e = offset + width;
     while (b < e && record[b] == ' ')
         ++b;
     while (e > b && record[e - 1] == ' ')
         --e;
-    return fromCp1252(record + b, e - b);
+    return {record + b, e - b};
+}
+
+QString TextField::read(const char* record) const {
+    const auto [bytes, size] = trimmedBytes(record);
+    return fromCp1252(bytes, size);
 }
 
 void TextField::write(char* record, const QString& value) const {

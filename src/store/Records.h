@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace cw {
 
@@ -16,7 +17,10 @@ constexpr const char* kSourceItemFileName = "ctwsrc6.dat";
 struct TextField {
     int offset;
     int width;
-    QString read(const char* record) const;               // decoded and trimmed of spaces
+    QString read(const char* record) const; // decoded and trimmed of spaces
+    // The field's bytes without leading and trailing spaces, as read() decodes them: where
+    // they begin, and how many.
+    std::pair<const char*, int> trimmedBytes(const char* record) const;
     void write(char* record, const QString& value) const; // encoded, padded or cut
     bool isBlank(const char* record) const;               // only spaces
 };

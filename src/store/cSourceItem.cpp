@@ -36,17 +36,6 @@ bool run(Context& ctx, const QString& path, const char* prefix, Body&& body,
     return runTrapped(ctx, path, L::kLength, L::blank(), prefix, std::forward<Body>(body), access);
 }
 
-// A text field's bytes without its leading and trailing spaces, as TextField::read gives them:
-// where they begin, and how many.
-std::pair<const char*, int> trimmed(const char* rec, const TextField& field) {
-    int b = field.offset, e = field.offset + field.width;
-    while (b < e && rec[b] == ' ')
-        ++b;
-    while (e > b && rec[e - 1] == ' ')
-        --e;
-    return {rec + b, e - b};
-}
-
 } // namespace
 
 cSourceItem::cSourceItem(Context& ctx)
@@ -90,7 +79,7 @@ bool cSourceItem::blnRefreshList(ListTarget& lb, qint32 catID) {
             ListOrder order;
             f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
                 if (catID != 0 && L::catId(rec) != catID) return true;
-                const auto [item, size] = trimmed(rec, L::item);
+                const auto [item, size] = L::item.trimmedBytes(rec);
                 if (size == 0) return true;
                 order.begin(static_cast<qint32>(n));
                 order.append(item, size);
@@ -219,11 +208,11 @@ bool cSourceItem::blnRefreshSortList(ListTarget& lb, QString& strSort) {
             ListOrder order;
             f.forEachRecord(L::blank(), [&](qint64 n, const char* rec) {
                 if (rec[174] != 'Y') return true;
-                const auto [item, itemSize] = trimmed(rec, L::item);
+                const auto [item, itemSize] = L::item.trimmedBytes(rec);
                 if (itemSize == 0) return true; // on the list needs a description
                 order.begin(static_cast<qint32>(n));
                 if (kind == ByIsle) {
-                    const auto [isle, isleSize] = trimmed(rec, L::isle);
+                    const auto [isle, isleSize] = L::isle.trimmedBytes(rec);
                     order.append(isle, isleSize);
                     order.append('.');
                 } else if (kind == ByCategory) {
