@@ -2,10 +2,9 @@
 
 #include "commands/EndProgram.h"
 #include "commands/SupportContact.h"
-#include "commands/Trash.h"
 #include "core/Prompts.h"
 #include "core/Trap.h"
-#include "store/RecordFile.h"
+#include "platform/Trash.h"
 #include "store/cCategory.h"
 #include "store/cSourceItem.h"
 

@@ -1,10 +1,10 @@
 #include "commands/ImportCommand.h"
 
 #include "commands/EndProgram.h"
-#include "commands/Trash.h"
 #include "core/Failure.h"
 #include "core/Prompts.h"
 #include "core/Trap.h"
+#include "platform/Trash.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/SyncScope.h"
@@ -12,11 +12,7 @@
 #include "store/cSourceItem.h"
 
 #include <QTemporaryDir>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 #include <vector>
 
 namespace cw {
@@ -53,24 +49,6 @@ const char* oldCategoryBlank() {
     return blank.constData();
 }
 
-[[noreturn]] void failWith(const QString& what) {
-    throw Failure(what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-void renameFile(const QString& from, const QString& to) {
-    if (::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0)
-        failWith(QStringLiteral("Could not move ") + from + QStringLiteral(" to ") + to);
-}
-
-// Makes the directory's entries (renames included) durable.
-void syncDirectory(const QString& dir) {
-    const int fd = ::open(dir.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) failWith(QStringLiteral("Could not open ") + dir);
-    const int result = ::fsync(fd);
-    ::close(fd);
-    if (result != 0 && errno != EINVAL) failWith(QStringLiteral("Could not sync ") + dir);
-}
-
 // The new data files are built in a folder of their own inside the data directory (so that
 // they can be renamed into place), through a context whose data directory it is.
 struct Staging {
@@ -97,13 +75,14 @@ void replaceCurrentFiles(const Context& ctx, Staging& staging) {
     const auto current = [&](const QString& n) { return ctx.dataPath(n); };
     const auto fresh = [&](const QString& n) { return staging.target.dataPath(n); };
     const auto aside = [&](const QString& n) { return staging.target.dataPath("old-" + n); };
-    std::vector<std::pair<QString, QString>> movedAway; // name, where it went in the trash
+    // Each current file moved away: its name, and its entry in the trash (none: set aside).
+    std::vector<std::pair<QString, std::optional<TrashedFile>>> movedAway;
     std::vector<QString> movedIn;
     try {
         for (const QString& n : names) {
             if (!fileExists(current(n))) continue;
-            QString inTrash = moveToTrash(current(n));
-            if (inTrash.isEmpty()) renameFile(current(n), aside(n));
+            std::optional<TrashedFile> inTrash = moveToTrash(current(n));
+            if (!inTrash) renameFile(current(n), aside(n));
             movedAway.emplace_back(n, inTrash);
         }
         for (const QString& n : names) {
@@ -117,10 +96,10 @@ void replaceCurrentFiles(const Context& ctx, Staging& staging) {
             skip([&] { renameFile(current(n), fresh(n)); });
         for (const auto& away : movedAway)
             skip([&] {
-                if (away.second.isEmpty())
-                    renameFile(aside(away.first), current(away.first));
+                if (away.second)
+                    takeBackFromTrash(*away.second, current(away.first));
                 else
-                    takeBackFromTrash(away.second, current(away.first));
+                    renameFile(aside(away.first), current(away.first));
             });
         throw;
     }

@@ -5,6 +5,7 @@
 #include "store/SyncScope.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -314,6 +315,31 @@ DurabilityCalls& durabilityCalls() {
 
 void deleteFile(const QString& path) {
     if (::unlink(path.toLocal8Bit().constData()) != 0) fail(errno);
+}
+
+void renameFile(const QString& from, const QString& to, Replace replace) {
+    const QByteArray source = from.toLocal8Bit(), target = to.toLocal8Bit();
+    if (replace == Replace::Existing) {
+        if (::rename(source.constData(), target.constData()) != 0) fail(errno);
+        return;
+    }
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return;
+    if (errno != EINVAL && errno != ENOSYS) fail(errno);
+    // A filesystem that cannot refuse by itself: look first.
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0) fail(EEXIST);
+    if (::rename(source.constData(), target.constData()) != 0) fail(errno);
+}
+
+void syncDirectory(const QString& dir) {
+    const int fd = openPath(dir.toLocal8Bit(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) fail(errno);
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0 && error != EINVAL) fail(error); // a folder that cannot be synced is no failure
 }
 
 bool fileExists(const QString& path) {

@@ -107,6 +107,12 @@ int syncAndClose(int fd, bool sync);
 
 // Removes a file by path; throws Failure with the platform's description.
 void deleteFile(const QString& path);
+// Renames a file. Replace::Never fails when anything, a link included, has the new name
+// (a file that appeared since the user was asked is never written over). Throws Failure.
+enum class Replace { Existing, Never };
+void renameFile(const QString& from, const QString& to, Replace replace = Replace::Existing);
+// Makes the folder's entries, renames included, durable. Throws Failure.
+void syncDirectory(const QString& dir);
 bool fileExists(const QString& path);
 
 } // namespace cw

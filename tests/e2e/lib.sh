@@ -26,6 +26,7 @@ wait_for() {
 
 # A private display (the server picks a free number and reports it once it accepts
 # connections), a window manager, and a fresh home whose data directory holds $1's files.
+# E2E_DATA_HOME names the folder that stands for ~/.local/share.
 e2e_begin() {
     for tool in Xvfb openbox xdotool xwininfo xprop; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
@@ -39,8 +40,10 @@ e2e_begin() {
     openbox --sm-disable >"$T/wm.log" 2>&1 &
     wm=$!
     wait_for "the window manager" eval '[[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *window\ id* ]]'
-    export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config XDG_RUNTIME_DIR=$T/run
+    export HOME=$T/home XDG_DATA_HOME=$T/${E2E_DATA_HOME:-data} XDG_CONFIG_HOME=$T/config \
+        XDG_RUNTIME_DIR=$T/run
     DATA=$XDG_DATA_HOME/Cartwise CONF=$XDG_CONFIG_HOME/Cartwise/Cartwise.conf
+    TRASH=$XDG_DATA_HOME/Trash
     mkdir -p "$HOME" "$DATA" "$T/out" -m 700 "$XDG_RUNTIME_DIR"
     [ -z "${1:-}" ] || cp "$1"/* "$DATA/"
     "$CARTWISE_PROBE" >"$T/layout" 2>"$T/app.log" || fail "the layout probe failed"
@@ -165,6 +168,17 @@ item_record() {
 }
 with_record() { # the file $1 with record $3 (of length $2) replaced by what "${@:4}" prints
     head -c $((($3 - 1) * $2)) "$1" && "${@:4}" && tail -c +$(($3 * $2 + 1)) "$1"
+}
+# The place an entry of the trash names, decoded as a file manager decodes it; its Path= may
+# hold nothing but unreserved bytes, "/" and escapes.
+trashed_from() {
+    local path
+    path=$(sed -n 's/^Path=//p' "$TRASH/info/$1.trashinfo")
+    [[ $path =~ ^[A-Za-z0-9/%._~-]+$ ]] || fail "$1 in the trash: Path=$path"
+    printf '%b' "${path//%/\\x}"
+}
+restore_from_trash() { # as a file manager's Restore does
+    mv "$TRASH/files/$1" "$(trashed_from "$1")" && rm "$TRASH/info/$1.trashinfo"
 }
 export_record() { printf '%s\r\n%*s' "$1" $((298 - ${#1})) ""; } # line, CR LF, blanks to 300
 exported() { # the item column of the export file $1 holds "Item", then "${@:2}"

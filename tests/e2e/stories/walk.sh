@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # A walk through every window, from an empty first start: categories, an item made in the
 # editor, the list and its keypad, the about box, export, the version-5 import and deleting
-# all data (both leave what they replace in the trash). Each step is checked by the bytes the
-# program writes. (The print dialog has a story of its own; F1 opens help in delete_on_list.)
+# all data (both leave what they replace in the trash, where a file manager restores it from,
+# even under a folder named with blanks, accents and "%25"). Each step is checked by the bytes
+# the program writes. (The print dialog has a story of its own; F1 opens help in
+# delete_on_list.)
 . "$(dirname "$0")/../lib.sh"
-e2e_begin
+E2E_DATA_HOME="dätä 100%25 home" e2e_begin
 cat=$DATA/ctwcat6.dat src=$DATA/ctwsrc6.dat
 start_app
 read -r x y w h <<<"$(outer_geometry "$MAIN")"
@@ -67,8 +69,9 @@ same_bytes "$src" <(
     item_record Apples 6 0.50 each 3 "" Y 3
     item_record Cheddar 1 4.00 "8 oz" 1 "" N ""
 )
-trash=$XDG_DATA_HOME/Trash/files # the replaced catalogue can still be taken back
-same_bytes "$trash/ctwcat6.dat" "$T/replaced"
+[ "$(trashed_from ctwcat6.dat)" = "$cat" ] || fail "the replaced catalogue's place is lost"
+same_bytes "$TRASH/files/ctwcat6.dat" "$T/replaced"
+cp "$cat" "$T/imported.cat" && cp "$src" "$T/imported.src"
 
 start_app
 menu_command alt+h 4 # How to Delete All Data
@@ -76,9 +79,11 @@ answer "DELETE ALL DATA" alt+y
 answer "DELETE ALL DATA" alt+y
 wait_exit
 [ ! -e "$cat" ] && [ ! -e "$src" ] || fail "data files left: $(ls -A "$DATA")"
-[ "$(ls "$trash" | wc -l)" = 4 ] || fail "not in the trash: $(ls "$trash")"
+restore_from_trash ctwcat6.2.dat # the second of that name in the trash
+restore_from_trash ctwsrc6.2.dat
+same_bytes "$cat" "$T/imported.cat"
+same_bytes "$src" "$T/imported.src"
 start_app
 menu_command alt+f 4 # Exit
 wait_exit
-[ ! -s "$cat" ] && [ ! -s "$src" ] || fail "the next start is not empty"
 pass "every window, end to end"
