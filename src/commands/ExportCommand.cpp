@@ -7,6 +7,7 @@
 #include "store/RecordFile.h"
 #include "store/Records.h"
 
+#include <QRandomGenerator>
 #include <optional>
 #include <vector>
 
@@ -80,6 +81,7 @@ QByteArray exportRecord(const GridSource& grid, int row) {
 
 void mnuExport_Click(Context& ctx, const GridSource& grid) {
     std::optional<RecordFile> file;
+    QString written; // the new export under its temporary name, until it takes its place
     trap(
         ctx, QStringLiteral("mnuExport_Click_Error: "),
         [&] {
@@ -91,26 +93,34 @@ void mnuExport_Click(Context& ctx, const GridSource& grid) {
             ctx.settings->save(key, directory);
 
             const QString path = directory + QStringLiteral("/Cartwise.txt");
-            if (fileExists(path)) {
-                const MsgAnswer answer = ctx.prompts->message(
+            const bool replacing = fileExists(path);
+            if (replacing &&
+                ctx.prompts->message(
                     QStringLiteral("File already exists. Do you want to overwrite it ?"),
-                    MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Overwrite Existing File"));
-                if (answer != MsgAnswer::Yes) return;
-                deleteFile(path);
-            }
+                    MsgButtons::YesNo, MsgIcon::None,
+                    QStringLiteral("Overwrite Existing File")) != MsgAnswer::Yes)
+                return;
 
-            // A new file only: a link, or a file that appeared since, is reported, never
-            // followed or written over.
-            file.emplace(path, kExportRecordLength, nullptr, RecordFile::Access::New);
+            // The new export is written whole beside the old one and only then takes its
+            // place, so a failure part way (a full disk) leaves the earlier export as it was
+            // and never a shorter list that reads as a complete one.
+            written = directory + QStringLiteral("/.Cartwise.txt.") +
+                      QString::number(QRandomGenerator::global()->generate64(), 36);
+            file.emplace(written, kExportRecordLength, nullptr, RecordFile::Access::New);
             const int rows = grid.rowCount();
             for (int row = 0; row < rows; ++row)
                 file->write(row + 1, exportRecord(grid, row).constData());
             file->close();
+            // Over the file the user agreed to replace; never over one that appeared since.
+            renameFile(written, path, replacing ? Replace::Existing : Replace::Never);
+            written.clear();
+            syncDirectory(directory);
             ctx.prompts->message(QStringLiteral("Export Process has completed"), MsgButtons::Ok,
                                  MsgIcon::None, appTitle());
         },
         [&] {
             if (file) file->closeQuietly();
+            if (!written.isEmpty()) skip([&] { deleteFile(written); });
         });
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Registry.h"
 #include "store/RecordFile.h"
 
+#include <QDir>
 #include <QScopeGuard>
 
 using namespace cw;
@@ -29,7 +30,8 @@ TEST(ExportLine, CellsTrimmedQuotedInWindows1252AndTheLongestCutUntilTheLineFits
 }
 
 TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderOrALinkIsReported) {
-    const ShoppingGrid grid; // never read
+    ShoppingGrid grid; // a header row of blanks
+    grid.setCols(7);
     TestContext t;
     writeFile(t.path("Cartwise.txt"), "last week's list");
     t.prompts.answerInput(t.dir.path());
@@ -45,6 +47,10 @@ TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderOrALinkIsReported) {
     t.prompts.answerInput(t.dir.path());
     mnuExport_Click(t.ctx, grid);
     EXPECT_FALSE(QFile::exists(t.path("outside.txt")));
+    // and what was written under a temporary name is gone again
+    EXPECT_EQ(QDir(t.dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"Cartwise.txt"});
     EXPECT_EQ(t.prompts.messages(),
               (std::vector<QString>{"File already exists. Do you want to overwrite it ?",
                                     errorReport("mnuExport_Click", sysError(ENOENT)),
