@@ -1,9 +1,11 @@
 #pragma once
 // One running copy per data directory: two copies on the same files would overwrite each
-// other's changes. The first copy holds a lock and listens on a local socket, both named for
-// the data directory, in the user's runtime directory; a second copy finds the lock, asks the
-// first to bring its window to the front, and ends. A lock left behind by a copy that crashed
-// belongs to no running process and is taken over.
+// other's changes. The first copy holds a lock in the data directory itself, so that copies
+// from other login sessions, and from other machines sharing the home over the network, find
+// it too; it listens on a local socket named for the data directory in the user's runtime
+// directory. A second copy finds the lock, asks the first to bring its window to the front,
+// and ends. A lock left behind by a copy that crashed is taken over: on this machine when its
+// process is gone, from another machine when nobody holds the lock file's lock any longer.
 #include <QObject>
 #include <memory>
 
@@ -15,6 +17,8 @@ namespace cw {
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
+    static constexpr const char* kLockName = ".Cartwise.lock";
+
     explicit SingleInstance(const QString& dataDir);
     ~SingleInstance() override;
 

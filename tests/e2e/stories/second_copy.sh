@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # One copy per data folder: a second start brings the running window to the front and ends
-# without writing anything; a lock left by a copy that was killed does not stop a new start.
+# without writing anything; one from another session (another runtime folder), which cannot
+# reach the running copy, says so and ends; a lock left by a copy that was killed does not
+# stop a new start.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin "$CARTWISE_SAMPLES"
 start_app
@@ -14,8 +16,8 @@ timeout 20 "$CARTWISE" >"$T/second.log" 2>&1 ||
 wait_for "the running window to come back" is_active "$MAIN"
 [ "$(app_windows | grep -c ' Cartwise $')" = 1 ] || fail "two main windows: $(app_windows)"
 
-rm "$XDG_RUNTIME_DIR"/cartwise-*.socket # the running copy cannot be reached
-"$CARTWISE" >"$T/second.log" 2>&1 &
+mkdir -m 700 "$T/session2"
+XDG_RUNTIME_DIR=$T/session2 "$CARTWISE" >"$T/second.log" 2>&1 &
 second=$!
 answer Cartwise Return # Cartwise is already running.
 wait "$second" || fail "the second copy ended with status $?"
