@@ -17,8 +17,8 @@ answer "Import Data Now ?" alt+y
 answer "" Return # cSourceItem.lngAddRecord_Error: File too large
 answer "" Return # ImportItems_Error: ...
 for file in ctwcat6.dat ctwsrc6.dat; do same_bytes "$DATA/$file" "$CARTWISE_SAMPLES/$file"; done
-[ "$(ls -A "$DATA" | tr '\n' ' ')" = "cat.dat ctwcat6.dat ctwsrc6.dat src.dat " ] ||
-    fail "left in the data folder: $(ls -A "$DATA")"
+[ "$(ls -A "$DATA" | tr '\n' ' ')" = ".Cartwise.lock cat.dat ctwcat6.dat ctwsrc6.dat src.dat " ] ||
+    fail "left in the data folder: $(ls -A "$DATA")" # the running copy's lock besides the files
 
 for folder in old new; do
     menu_command alt+f 2
