@@ -179,7 +179,7 @@ std::vector<Block> menuOptions() {
 
 } // namespace
 
-QString HelpTopicCaption(int index) {
+QString helpTopicCaption(int index) {
     switch (index) {
     case 0:
         return QStringLiteral("Introduction");
@@ -196,7 +196,7 @@ QString HelpTopicCaption(int index) {
     }
 }
 
-QString HelpTopicText(int index) {
+QString helpTopicText(int index) {
     switch (index) {
     case 0:
         return join(introduction());

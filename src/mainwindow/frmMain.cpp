@@ -8,8 +8,8 @@
 #include "core/Text.h"
 #include "core/Trap.h"
 #include "editor/frmItem.h"
+#include "info/HelpWindow.h"
 #include "info/frmAbout.h"
-#include "info/frmHelp.h"
 #include "mainwindow/AvailableItemsPanel.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/ShoppingListPanel.h"
@@ -232,7 +232,7 @@ void frmMain::mnuExport_Click() {
 
 void frmMain::mnuHelpMe_Click() {
     trap(m_ctx, QStringLiteral("mnuHelpMe_Click_Error: "), [&] {
-        frmHelp help(m_ctx, this);
+        HelpWindow help(m_ctx, this);
         help.exec();
     });
 }

@@ -1,4 +1,4 @@
-#include "info/frmHelp.h"
+#include "info/HelpWindow.h"
 
 #include "core/Trap.h"
 #include "widgets/TopicLabel.h"
@@ -33,37 +33,37 @@ void setTextColour(QWidget* w, const QColor& colour) {
 
 } // namespace
 
-QSize frmHelp::heldSize() {
+QSize HelpWindow::heldSize() {
     return {twips(kClientWidth), twips(kClientHeight)};
 }
 
-const QColor& frmHelp::chosenColour() {
+const QColor& HelpWindow::chosenColour() {
     static const QColor maroon(128, 0, 0);
     return maroon;
 }
 
-const QColor& frmHelp::otherColour() {
+const QColor& HelpWindow::otherColour() {
     static const QColor navy(0, 0, 128);
     return navy;
 }
 
-frmHelp::frmHelp(Context&, QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(Context&, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral(" Cartwise Help Topics"));
-    // A sizable frame with minimize and maximize; Form_Resize holds the size.
+    // A sizable frame with minimize and maximize; the size is held (below).
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     useUiFont(this);
 
     // OK comes first in the focus chain, so Enter presses it from the start.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(240, 3720, 1260, 345));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("cmdOK"));
+    m_okButton->setGeometry(twipsRect(240, 3720, 1260, 345));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     for (int i = 0; i < kHelpTopicCount; ++i) {
-        auto* label = new TopicLabel(HelpTopicCaption(i), this);
+        auto* label = new TopicLabel(helpTopicCaption(i), this);
         label->setObjectName(QStringLiteral("lblTopic%1").arg(i));
         label->setGeometry(twipsRect(240, kTopicTop[i], kTopicWidth[i], 255));
         // A caption wider than its place in the platform's font may use the room up to the
@@ -72,62 +72,51 @@ frmHelp::frmHelp(Context&, QWidget* parent) : QDialog(parent) {
         label->resize(std::min(room, std::max(label->width(), label->sizeHint().width())),
                       label->height());
         setTextColour(label, otherColour());
-        connect(label, &TopicLabel::clicked, this, [this, i] { lblTopic_Click(i); });
-        lblTopic[static_cast<std::size_t>(i)] = label;
+        connect(label, &TopicLabel::clicked, this, [this, i] { showTopic(i); });
+        m_topics[static_cast<std::size_t>(i)] = label;
     }
 
-    Label1 = new QLabel(QStringLiteral("Click on topic above to view related help detail."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(240, 2820, 1995, 615));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_hint = new QLabel(QStringLiteral("Click on topic above to view related help detail."), this);
+    m_hint->setObjectName(QStringLiteral("Label1"));
+    m_hint->setGeometry(twipsRect(240, 2820, 1995, 615));
+    m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    txtRich = new QPlainTextEdit(this);
-    txtRich->setObjectName(QStringLiteral("txtRich"));
-    txtRich->setAccessibleName(QStringLiteral("Help text"));
-    txtRich->setGeometry(twipsRect(2520, 240, 4995, 3855));
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txtRich"));
+    m_text->setAccessibleName(QStringLiteral("Help text"));
+    m_text->setGeometry(twipsRect(2520, 240, 4995, 3855));
     // Plain text in one font; the reader may select and copy but not change it.
-    txtRich->setFont(uiFont());
-    txtRich->setReadOnly(true);
-    txtRich->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtRich->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_text->setFont(uiFont());
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     resize(heldSize());
-    callOnResize(this, [this] { Form_Resize(); });
-    Form_Load();
-}
+    // The size is held: a dragged frame snaps back, a maximized window returns to normal; it
+    // can be minimized.
+    callOnResize(this, [this] { skip([&] { holdSize(this, heldSize(), false); }); });
 
-void frmHelp::Form_Load() {
-    // Centred on the screen by the window's outer size.
+    // Opens centred on the screen by the window's outer size, on the first topic.
     centreOnScreen(this, QSize(twips(kOuterWidth), twips(kOuterHeight)));
-    setTextColour(lblTopic[0], chosenColour());
+    setTextColour(m_topics[0], chosenColour());
     showTopicText(0);
 }
 
-void frmHelp::lblTopic_Click(int Index) {
-    if (Index < 0 || Index >= kHelpTopicCount) return;
-    for (TopicLabel* label : lblTopic)
+void HelpWindow::showTopic(int index) {
+    if (index < 0 || index >= kHelpTopicCount) return;
+    for (TopicLabel* label : m_topics)
         setTextColour(label, otherColour());
-    setTextColour(lblTopic[static_cast<std::size_t>(Index)], chosenColour());
+    setTextColour(m_topics[static_cast<std::size_t>(index)], chosenColour());
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
-    showTopicText(Index);
+    showTopicText(index);
 }
 
-void frmHelp::showTopicText(int index) {
-    txtRich->clear();
+void HelpWindow::showTopicText(int index) {
+    m_text->clear();
     // The text box keeps its lines apart with plain line feeds.
-    txtRich->setPlainText(HelpTopicText(index).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-}
-
-void frmHelp::cmdOK_Click() {
-    accept();
-}
-
-// The size is held: a dragged frame snaps back, a maximized window returns to normal; it can
-// be minimized.
-void frmHelp::Form_Resize() {
-    skip([&] { holdSize(this, heldSize(), false); });
+    m_text->setPlainText(helpTopicText(index).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
 } // namespace cw

@@ -16,10 +16,10 @@ namespace cw {
 class Context;
 class TopicLabel;
 
-class frmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    frmHelp(Context& ctx, QWidget* parent = nullptr);
+    HelpWindow(Context& ctx, QWidget* parent = nullptr);
 
     // The size the window keeps (its client area).
     static QSize heldSize();
@@ -27,19 +27,16 @@ public:
     static const QColor& chosenColour();
     static const QColor& otherColour();
 
-    // Shows topic Index (0 to 4) and marks its label.
-    void lblTopic_Click(int Index);
-    void cmdOK_Click();
+    // Shows topic `index` (0 to 4) and marks its label; another index does nothing.
+    void showTopic(int index);
 
 private:
-    void Form_Load();
-    void Form_Resize();
     void showTopicText(int index);
 
-    std::array<TopicLabel*, kHelpTopicCount> lblTopic{};
-    QLabel* Label1 = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPlainTextEdit* txtRich = nullptr;
+    std::array<TopicLabel*, kHelpTopicCount> m_topics{};
+    QLabel* m_hint = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPlainTextEdit* m_text = nullptr;
 };
 
 } // namespace cw
