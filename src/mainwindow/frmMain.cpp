@@ -8,8 +8,8 @@
 #include "core/Text.h"
 #include "core/Trap.h"
 #include "editor/frmItem.h"
+#include "info/AboutBox.h"
 #include "info/HelpWindow.h"
-#include "info/frmAbout.h"
 #include "mainwindow/AvailableItemsPanel.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/ShoppingListPanel.h"
@@ -238,7 +238,7 @@ void frmMain::mnuHelpMe_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout about(m_ctx, this);
+    AboutBox about(m_ctx, this);
     about.exec();
 }
 
