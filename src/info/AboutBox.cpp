@@ -1,7 +1,7 @@
 #include "info/AboutBox.h"
 
 #include "commands/SupportContact.h"
-#include "commands/SysInfo.h"
+#include "commands/SystemInformation.h"
 #include "core/Context.h"
 #include "core/Prompts.h"
 #include "core/Version.h"
@@ -58,7 +58,8 @@ AboutBox::AboutBox(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
     m_systemInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
     m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
     m_systemInfoButton->setGeometry(twipsRect(4260, 3075, 1245, 345));
-    connect(m_systemInfoButton, &QPushButton::clicked, this, [this] { StartSysInfo(m_ctx); });
+    connect(m_systemInfoButton, &QPushButton::clicked, this,
+            [this] { startSystemInformation(m_ctx); });
 
     m_icon = makeLabel(this, "picIcon", twipsRect(240, 240, 480, 480));
     m_icon->setPixmap(AppIcon(m_icon->width()));

@@ -4,7 +4,7 @@
 #include "commands/DataCommands.h"
 #include "commands/ExportCommand.h"
 #include "commands/ImportCommand.h"
-#include "commands/SysInfo.h"
+#include "commands/SystemInformation.h"
 #include "mainwindow/ShoppingGrid.h"
 #include "platform/Registry.h"
 #include "store/RecordFile.h"
@@ -158,7 +158,7 @@ struct FakeSystem : Registry, Launcher {
     void start(const QString& path) override { started << path; }
 };
 
-TEST(StartSysInfo, StartsThePathValueElseTheProgramInTheDirectoryElseSaysItIsUnavailable) {
+TEST(SystemInformation, StartsThePathValueElseTheProgramInTheDirectoryElseSaysItIsUnavailable) {
     // The path value, the directory value, what is started ("": the message instead).
     const std::tuple<QByteArray, QByteArray, QString> rows[] = {
         {QByteArray("/opt/tool\0", 10), "/opt/info", "/opt/tool"},   // the terminating zero dropped
@@ -172,7 +172,7 @@ TEST(StartSysInfo, StartsThePathValueElseTheProgramInTheDirectoryElseSaysItIsUna
         const QByteArray tools = "SOFTWARE\\Microsoft\\Shared Tools";
         if (!path.isEmpty()) sys.keys[tools + "\\MSINFO"] = {"PATH", path};
         if (!dir.isEmpty()) sys.keys[tools + " Location"] = {"MSINFO", dir};
-        StartSysInfo(sys.t.ctx);
+        startSystemInformation(sys.t.ctx);
         EXPECT_EQ(sys.started.join('|'), started);
         EXPECT_EQ(sys.t.prompts.messages(),
                   std::vector<QString>(started.isEmpty(),

@@ -1,4 +1,4 @@
-#include "commands/SysInfo.h"
+#include "commands/SystemInformation.h"
 
 #include "core/CodePage.h"
 #include "core/Context.h"
@@ -21,18 +21,19 @@ const char* const kProgramFile = "/MSINFO32.EXE";
 
 constexpr std::uint32_t kBufferSize = 1024;
 
-// Looks up the program in steps 1 to 3; false when none of them found one to start.
-// Failures of the registry or the launcher pass on to the caller.
+// Starts the program the PATH value names, else MSINFO32.EXE in the folder the location value
+// names if that file exists; false when neither gave one to start. Failures of the registry
+// or the launcher pass on to the caller.
 bool startFromRegistry(Context& ctx) {
     if (!ctx.registry || !ctx.launcher) return false;
     QString value;
-    if (GetKeyValue(*ctx.registry, HKEY_LOCAL_MACHINE_ROOT, QString::fromLatin1(kPathKey),
-                    QString::fromLatin1(kPathValue), value)) {
+    if (readRegistryText(*ctx.registry, HKEY_LOCAL_MACHINE_ROOT, QString::fromLatin1(kPathKey),
+                         QString::fromLatin1(kPathValue), value)) {
         ctx.launcher->start(value);
         return true;
     }
-    if (!GetKeyValue(*ctx.registry, HKEY_LOCAL_MACHINE_ROOT, QString::fromLatin1(kLocationKey),
-                     QString::fromLatin1(kLocationValue), value))
+    if (!readRegistryText(*ctx.registry, HKEY_LOCAL_MACHINE_ROOT, QString::fromLatin1(kLocationKey),
+                          QString::fromLatin1(kLocationValue), value))
         return false;
     const QString program = value + QString::fromLatin1(kProgramFile);
     if (!ctx.launcher->fileExists(program)) return false;
@@ -42,13 +43,13 @@ bool startFromRegistry(Context& ctx) {
 
 } // namespace
 
-bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const QString& KeyName,
-                 const QString& SubKeyRef, QString& KeyVal) noexcept {
+bool readRegistryText(Registry& registry, std::uint32_t root, const QString& keyName,
+                      const QString& valueName, QString& text) noexcept {
     std::uintptr_t handle = 0;
     bool opened = false;
     try {
-        if (registry.openKey(KeyRoot, toCp1252(KeyName), 0, KEY_LOOKUP_ACCESS, handle) != REG_OK) {
-            KeyVal = QString();
+        if (registry.openKey(root, toCp1252(keyName), 0, KEY_LOOKUP_ACCESS, handle) != REG_OK) {
+            text = QString();
             return false;
         }
         opened = true;
@@ -56,8 +57,8 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const QString& KeyNa
         QByteArray buffer(kBufferSize, '\0');
         std::uint32_t size = kBufferSize;
         std::uint32_t type = 0;
-        if (registry.queryValue(handle, toCp1252(SubKeyRef), type, buffer.data(), size) != REG_OK) {
-            KeyVal = QString();
+        if (registry.queryValue(handle, toCp1252(valueName), type, buffer.data(), size) != REG_OK) {
+            text = QString();
             skip([&] { registry.closeKey(handle); });
             return false;
         }
@@ -67,17 +68,17 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const QString& KeyNa
         int length = static_cast<int>(std::min(size, kBufferSize));
         if (length > 0 && buffer.at(length - 1) == '\0') --length;
         // Only text values carry a text; others are found but give no text.
-        KeyVal = type == REG_SZ_TYPE ? fromCp1252(buffer.constData(), length) : QString();
+        text = type == REG_SZ_TYPE ? fromCp1252(buffer.constData(), length) : QString();
         skip([&] { registry.closeKey(handle); });
         return true;
     } catch (...) {
-        skip([&] { KeyVal = QString(); });
+        skip([&] { text = QString(); });
         if (opened) skip([&] { registry.closeKey(handle); });
         return false;
     }
 }
 
-void StartSysInfo(Context& ctx) noexcept {
+void startSystemInformation(Context& ctx) noexcept {
     bool started = false;
     skip([&] { started = startFromRegistry(ctx); });
     if (started) return;
