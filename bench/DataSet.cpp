@@ -1,6 +1,6 @@
 #include "DataSet.h"
 
-#include "store/Records.h"
+#include "store/RecordLayout.h"
 
 #include <array>
 #include <cstring>
@@ -88,11 +88,11 @@ DataSet makeDataSet(int itemCount) {
 
 void writeRecordFiles(const DataSet& data, const std::string& dir) {
     using C = CategoryLayout;
-    using S = SourceItemLayout;
+    using S = ItemLayout;
     std::string cats;
     for (const QString& name : data.categories) {
         char rec[C::kLength];
-        C::category.write(rec, name);
+        C::name.write(rec, name);
         cats.append(rec, C::kLength);
     }
     std::string items;
@@ -100,18 +100,18 @@ void writeRecordFiles(const DataSet& data, const std::string& dir) {
     for (const ItemRow& r : data.items) {
         char rec[S::kLength];
         std::memcpy(rec, S::blank(), S::kLength);
-        S::item.write(rec, r.item);
+        S::description.write(rec, r.item);
         S::quantity.write(rec, r.quantity);
         S::cost.write(rec, r.cost);
         S::size.write(rec, r.size);
-        S::setCatId(rec, r.catId);
-        S::isle.write(rec, r.isle);
-        S::selectedYN.write(rec, r.selectedYN);
-        S::selectedQuantity.write(rec, r.selectedQuantity);
+        S::setCategoryId(rec, r.catId);
+        S::aisle.write(rec, r.isle);
+        S::listMark.write(rec, r.selectedYN);
+        S::listQuantity.write(rec, r.selectedQuantity);
         items.append(rec, S::kLength);
     }
     for (const auto& [name, bytes] :
-         {std::pair{kCategoryFileName, &cats}, std::pair{kSourceItemFileName, &items}}) {
+         {std::pair{kCategoryFileName, &cats}, std::pair{kItemFileName, &items}}) {
         std::ofstream out(dir + '/' + name, std::ios::binary | std::ios::trunc);
         out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
         if (!out) throw std::runtime_error("cannot write " + dir + '/' + name);

@@ -8,16 +8,15 @@
 // --smoke times each action once on 1,000 items (a quick check that all of them work).
 #include "BenchProgram.h"
 #include "DataSet.h"
-#include "mainwindow/ShoppingGrid.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindow.h"
 #include "store/RecordFile.h"
-#include "store/Records.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -81,11 +80,11 @@ public:
 
     void run() {
         measure("start-up", nullptr, [this] {
-            frmMain w(m_program.ctx);
+            MainWindow w(m_program.ctx);
             w.show();
             w.repaint(); // painted, children included
         });
-        m_window = std::make_unique<frmMain>(m_program.ctx);
+        m_window = std::make_unique<MainWindow>(m_program.ctx);
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get())) throw std::runtime_error("no window");
         int row = 0;
@@ -149,12 +148,12 @@ private:
     }
     void trigger(const char* name) { child<QAction>(name)->trigger(); }
     void clickRow(const char* list, int row) {
-        auto* l = child<QListWidget>(list);
+        auto* l = child<QListView>(list);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->item(row)).center());
+                          l->visualRect(l->model()->index(row, 0)).center());
     }
     void clickGridRow(int row) {
-        auto* g = child<ShoppingGrid>("Grid1");
+        auto* g = child<QTableView>("Grid1");
         g->scrollToTop();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
                           g->visualRect(g->model()->index(row, 2)).center());
@@ -164,7 +163,7 @@ private:
     std::string m_items, m_original;
     int m_reps;
     std::FILE* m_out;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 // Runs `body` in a child process; returns its exit status and peak resident memory (MB).

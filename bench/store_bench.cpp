@@ -9,11 +9,10 @@
 #include "commands/ImportCommand.h"
 #include "core/Context.h"
 #include "core/Prompts.h"
+#include "store/CategoryStore.h"
+#include "store/ItemStore.h"
+#include "store/ListOrder.h"
 #include "store/RecordFile.h"
-#include "store/SortedList.h"
-#include "store/SyncScope.h"
-#include "store/cCategory.h"
-#include "store/cSourceItem.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -99,7 +98,7 @@ Fixture& fixture(int n) {
     return *f;
 }
 
-const char* const kModes[] = {"Sorted by Item", "Sorted by Isle", "Sorted by Category"};
+const SortOrder kOrders[] = {SortOrder::ByItem, SortOrder::ByAisle, SortOrder::ByCategory};
 const char* const kModeNames[] = {"Item", "Isle", "Category"};
 constexpr qint32 kListedCategory = 50;
 
@@ -107,11 +106,6 @@ void checkNoReports(benchmark::State& state, Fixture& f) {
     if (f.prompts.reports == 0) return;
     g_failed = true;
     state.SkipWithError("the store reported a failure");
-}
-
-// Reading the list settles its order, as the grid does when it walks the list.
-void settle(const SortedList& lb) {
-    if (lb.count() > 0) benchmark::DoNotOptimize(lb.itemData(0));
 }
 
 void plainRead(benchmark::State& state, int n) {
@@ -133,11 +127,9 @@ void plainRead(benchmark::State& state, int n) {
 void storeSortList(benchmark::State& state, int n, int mode) {
     Fixture& f = fixture(n);
     for (auto _ : state) {
-        SortedList lb;
-        QString strSort = QString::fromLatin1(kModes[mode]);
-        cSourceItem s(f.ctx);
-        benchmark::DoNotOptimize(s.blnRefreshSortList(lb, strSort));
-        settle(lb);
+        ListedItems items;
+        std::vector<int> rows;
+        benchmark::DoNotOptimize(ItemStore(f.ctx).readList(kOrders[mode], items, rows));
     }
     checkNoReports(state, f);
 }
@@ -154,10 +146,8 @@ void sqliteSortList(benchmark::State& state, int n, int mode, bool indexed) {
 
 void storeCalculate(benchmark::State& state, int n) {
     Fixture& f = fixture(n);
-    for (auto _ : state) {
-        cSourceItem s(f.ctx);
-        benchmark::DoNotOptimize(s.Calculate());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ItemStore(f.ctx).total());
 }
 
 void sqliteCalculate(benchmark::State& state, int n, bool indexed) {
@@ -168,12 +158,8 @@ void sqliteCalculate(benchmark::State& state, int n, bool indexed) {
 
 void storeRefreshList(benchmark::State& state, int n) {
     Fixture& f = fixture(n);
-    for (auto _ : state) {
-        SortedList lb;
-        cSourceItem s(f.ctx);
-        benchmark::DoNotOptimize(s.blnRefreshList(lb, kListedCategory));
-        settle(lb);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ItemStore(f.ctx).listCategory(kListedCategory));
 }
 
 void sqliteRefreshList(benchmark::State& state, int n, bool indexed) {
@@ -188,8 +174,7 @@ void storeClearSelections(benchmark::State& state, int n) {
         state.PauseTiming();
         f.restore();
         state.ResumeTiming();
-        cSourceItem s(f.ctx);
-        benchmark::DoNotOptimize(s.blnClearSelections());
+        ItemStore(f.ctx).clearList();
     }
     f.restore();
 }
@@ -211,8 +196,8 @@ int countingSync(int fd) {
     return ::fdatasync(fd);
 }
 
-// What All To List does to the file for 2,000 items, none of them on the list yet: find each,
-// put it on the list, under one sync scope.
+// What All To List does to the file for 2,000 items, none of them on the list yet: each read
+// and put on the list, in one opening of the file.
 void storeAllToList(benchmark::State& state, int n) {
     Fixture& f = fixture(n);
     std::vector<qint32> ids;
@@ -224,14 +209,8 @@ void storeAllToList(benchmark::State& state, int n) {
         f.restore();
         g_syncs = 0;
         state.ResumeTiming();
-        cSourceItem item(f.ctx);
-        SyncScope scope;
-        for (const qint32 id : ids) {
-            item.blnFindRecord(id);
-            if (item.strSelectedYN != QLatin1String("Y"))
-                item.blnSelectRecord(id, item.strQuantity);
-        }
-        scope.finish();
+        bool handled = false;
+        ItemStore(f.ctx).putOnList(ids, handled);
     }
     durabilityCalls().sync = ::fdatasync;
     state.counters["syncs"] = g_syncs;
@@ -278,12 +257,10 @@ void storeImport(benchmark::State& state) {
         g_syncs = 0;
         state.ResumeTiming();
         CategoryIds ids;
-        SyncScope scope;
         const QString old = QString::fromStdString(dir.string());
-        if (!ImportCategories(ctx, old + "/cat.dat", ids) ||
-            !ImportItems(ctx, old + "/src.dat", ids, leftOut))
+        if (!importCategories(ctx, old + "/cat.dat", ids) ||
+            !importItems(ctx, old + "/src.dat", ids, leftOut))
             state.SkipWithError("the import failed");
-        scope.finish();
     }
     durabilityCalls().sync = ::fdatasync;
     state.counters["syncs"] = g_syncs;
@@ -293,20 +270,30 @@ void storeImport(benchmark::State& state) {
 // Both sides must answer the same question before their times mean anything.
 bool answersAgree(int n) {
     Fixture& f = fixture(n);
-    cSourceItem s(f.ctx);
-    const double store = double(s.Calculate().units()) / 10000.0;
+    ItemStore s(f.ctx);
+    const double store = double(s.total().units()) / 10000.0;
     bool ok = std::abs(store - f.sql->calculate()) < 0.005 &&
               std::abs(store - f.sqlIndexed->calculate()) < 0.005;
+    std::map<qint32, QString> names;
+    std::vector<Category> categories;
+    CategoryStore(f.ctx).list(categories);
+    for (const Category& c : categories)
+        names[c.id] = c.name;
     for (int mode = 0; mode < 3; ++mode) {
-        SortedList lb;
-        QString strSort = QString::fromLatin1(kModes[mode]);
-        s.blnRefreshSortList(lb, strSort);
+        ListedItems items;
+        std::vector<int> rows;
+        s.readList(kOrders[mode], items, rows);
         // The same keys in the same order (SQLite may order equal keys either way).
         std::map<int, QString> keyOf;
         std::vector<QString> storeKeys, sqlKeys;
-        for (int i = 0; i < lb.count(); ++i) {
-            keyOf[lb.itemData(i)] = listSortKey(lb.text(i));
-            storeKeys.push_back(keyOf[lb.itemData(i)]);
+        for (const int i : rows) {
+            using F = ListedItems::Field;
+            const QString description = items.text(i, F::Description);
+            const QString key = mode == 0   ? description
+                                : mode == 1 ? items.text(i, F::Aisle) + '.' + description
+                                            : names[items.categoryId(i)] + '.' + description;
+            keyOf[items.id(i)] = listSortKey(key);
+            storeKeys.push_back(keyOf[items.id(i)]);
         }
         for (SqliteReference* sql : {f.sql.get(), f.sqlIndexed.get()}) {
             sqlKeys.clear();
@@ -325,11 +312,10 @@ bool answersAgree(int n) {
             }
         }
     }
-    SortedList lb;
-    s.blnRefreshList(lb, kListedCategory);
-    ok = ok && std::size_t(lb.count()) == f.sql->refreshList(kListedCategory).size();
-    ok = ok && std::size_t(lb.count()) == f.sqlIndexed->refreshList(kListedCategory).size();
-    ok = ok && std::size_t(lb.count()) > 0 && f.prompts.reports == 0;
+    const std::size_t listed = s.listCategory(kListedCategory).size();
+    ok = ok && listed == f.sql->refreshList(kListedCategory).size();
+    ok = ok && listed == f.sqlIndexed->refreshList(kListedCategory).size();
+    ok = ok && listed > 0 && f.prompts.reports == 0;
     if (!ok) std::cerr << "store and SQLite disagree on the data set of " << n << " items\n";
     return ok;
 }
@@ -413,13 +399,14 @@ void zeroFilledStartUp(benchmark::State& state) {
     ctx.prompts = &prompts;
     ctx.dataDir = QString::fromStdString(dir.string());
     for (auto _ : state) {
-        SortedList categories, items, sorted;
-        QString sort = QStringLiteral("Sorted by Category");
-        cCategory(ctx).blnRefreshList(categories);
-        cSourceItem(ctx).blnRefreshList(items, 1);
-        cSourceItem(ctx).blnRefreshSortList(sorted, sort);
-        benchmark::DoNotOptimize(cSourceItem(ctx).Calculate());
-        if (categories.count() + items.count() + sorted.count() != 0) g_failed = true;
+        std::vector<Category> categories;
+        CategoryStore(ctx).list(categories);
+        const std::vector<ItemEntry> items = ItemStore(ctx).listCategory(1);
+        ListedItems listed;
+        std::vector<int> rows;
+        ItemStore(ctx).readList(SortOrder::ByCategory, listed, rows);
+        benchmark::DoNotOptimize(ItemStore(ctx).total());
+        if (categories.size() + items.size() + rows.size() != 0) g_failed = true;
     }
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     scene.put("src.dat", in.part());
     const QByteArray current(50, 'C'); // one current category, to be replaced
     scene.put("ctwcat6.dat", current);
-    mnuImportData_Click(scene.ctx);
+    importVersion5Data(scene.ctx);
     const qint64 cat = QFileInfo(scene.ctx.dataPath("ctwcat6.dat")).size();
     const qint64 src = QFileInfo(scene.ctx.dataPath("ctwsrc6.dat")).size();
     if (cat % 50 != 0 || src % 235 != 0) abort();

@@ -2,9 +2,8 @@
 // windows use. Nothing may crash, read or write out of bounds, or leave a torn record.
 #include "FuzzInput.h"
 #include "core/Failure.h"
-#include "store/SortedList.h"
-#include "store/cCategory.h"
-#include "store/cSourceItem.h"
+#include "store/CategoryStore.h"
+#include "store/ItemStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,60 +17,67 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray files[2] = {in.part(), in.part()};
     scene.put("ctwcat6.dat", files[0]);
     scene.put("ctwsrc6.dat", files[1]);
-    const char* sorts[] = {"Sorted by Item", "Sorted by Isle", "Sorted by Category", "x"};
+    const SortOrder orders[] = {SortOrder::ByItem, SortOrder::ByAisle, SortOrder::ByCategory,
+                                SortOrder::None};
     int steps = 0;
     while (!in.done() && ++steps < 64) {
         const unsigned op = in.byte() % 12;
         const qint32 id = qint32(in.byte()) - 2; // 0 and -1 included; a write past the end
                                                  // fills the gap, so no ID far beyond it
-        cCategory cat(scene.ctx);
-        cSourceItem item(scene.ctx);
-        SortedList list;
-        QString sort = QString::fromLatin1(sorts[in.byte() % 4]);
+        CategoryStore categories(scene.ctx);
+        ItemStore items(scene.ctx);
+        std::vector<Category> listed;
+        ListedItems read;
+        std::vector<int> rows;
+        std::optional<Money> total;
+        bool handled = false;
+        const SortOrder order = orders[in.byte() % 4];
         try { // the untrapped operations pass their failures on; anything else is a fault
             switch (op) {
             case 0:
-                cat.blnRefreshList(list);
+                categories.list(listed);
                 break;
             case 1:
-                cat.blnFindRecord(id);
+                categories.find(id);
                 break;
             case 2:
-                cat.strCategory = QString::number(id);
-                cat.lngAddRecord();
+                categories.add(QString::number(id));
                 break;
             case 3:
-                cat.strCategory = QStringLiteral("Dairy");
-                cat.blnEditRecord(id);
+                categories.rename(id, QStringLiteral("Dairy"));
                 break;
             case 4:
-                cat.blnDeleteRecord(id);
-                item.blnDeleteCategory(id);
+                categories.remove(id);
+                items.removeCategory(id);
                 break;
             case 5:
-                item.blnRefreshList(list, id);
+                items.listCategory(id);
                 break;
             case 6:
-                item.blnRefreshSortList(list, sort);
+                items.readList(order, read, rows);
                 break;
             case 7:
-                item.Calculate();
+                items.total();
+                items.readItems({id, 1, id + 1}, total);
                 break;
             case 8:
-                item.blnSelectRecord(id, QString::number(in.byte()));
+                items.select(id, QString::number(in.byte()));
+                items.putOnList({id, 1}, handled);
                 break;
             case 9:
-                item.blnFindRecord(id);
-                item.blnUnselectRecord(id);
+                items.find(id);
+                items.unselect(id);
                 break;
             case 10:
-                item.blnClearSelections();
+                items.clearList();
                 break;
-            default:
-                item.strItem = QStringLiteral("Milk");
-                item.strCost = QString::number(id);
-                item.lngCatID = id;
-                in.byte() % 2 ? item.blnEditRecord(id) : item.lngAddRecord();
+            default: {
+                Item item;
+                item.description = QStringLiteral("Milk");
+                item.cost = QString::number(id);
+                item.categoryId = id;
+                in.byte() % 2 ? items.edit(id, item) : items.add(item);
+            }
             }
         } catch (const Failure&) {
         }

@@ -3,7 +3,7 @@
 #include "core/Prompts.h"
 #include "mainwindow/CartwiseApplication.h"
 #include "mainwindow/CommandLine.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/DataDirectory.h"
 #include "platform/LinuxRegistry.h"
 #include "platform/QtLauncher.h"
@@ -13,6 +13,7 @@
 #include "platform/QtSettings.h"
 #include "platform/SingleInstance.h"
 #include "widgets/AppIcon.h"
+#include "widgets/WaitCursor.h"
 
 #include <csignal>
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     cw::LinuxRegistry registry;
     cw::QtLauncher launcher;
     cw::QtLinePrinter printer;
+    cw::WaitCursor waitCursor;
     cw::Context ctx;
     ctx.prompts = &prompts;
     ctx.settings = &settings;
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
     ctx.registry = &registry;
     ctx.launcher = &launcher;
     ctx.printer = &printer;
+    ctx.busy = &waitCursor;
     ctx.dataDir = cw::dataDirectory();
     ctx.documentsDir = cw::documentsDirectory();
     app.setContext(&ctx);
@@ -52,7 +55,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    cw::frmMain main(ctx);
+    cw::MainWindow main(ctx);
     QObject::connect(&instance, &cw::SingleInstance::activationRequested, &main, [&main] {
         main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
         main.show();

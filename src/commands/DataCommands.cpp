@@ -5,8 +5,8 @@
 #include "core/Prompts.h"
 #include "core/Trap.h"
 #include "platform/Trash.h"
-#include "store/cCategory.h"
-#include "store/cSourceItem.h"
+#include "store/CategoryStore.h"
+#include "store/ItemStore.h"
 
 namespace cw {
 namespace {
@@ -53,15 +53,15 @@ QString supportText() {
 
 } // namespace
 
-void mnuDeleteAllData_Click(Context& ctx) {
+void deleteAllData(Context& ctx) {
     if (!confirmed(ctx, firstQuestion())) return;
     if (!confirmed(ctx, secondQuestion())) return;
-    skip([&] { discardFile(cSourceItem(ctx).strFileName); });
-    skip([&] { discardFile(cCategory(ctx).strFileName); });
-    skip([&] { EndProgram(ctx); });
+    skip([&] { discardFile(ItemStore(ctx).path()); });
+    skip([&] { discardFile(CategoryStore(ctx).path()); });
+    skip([&] { endProgram(ctx); });
 }
 
-void mnuTechSupport_Click(Context& ctx) {
+void showTechnicalSupport(Context& ctx) {
     skip([&] {
         ctx.prompts->message(supportText(), MsgButtons::Ok, MsgIcon::Information,
                              QStringLiteral("Tech Support"));

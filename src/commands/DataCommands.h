@@ -7,9 +7,9 @@ namespace cw {
 
 // After two confirmations removes the source item file and the category file and ends the
 // program. Failing steps are passed over; the settings are not touched.
-void mnuDeleteAllData_Click(Context& ctx);
+void deleteAllData(Context& ctx);
 
 // Tells the user how to reach technical support.
-void mnuTechSupport_Click(Context& ctx);
+void showTechnicalSupport(Context& ctx);
 
 } // namespace cw

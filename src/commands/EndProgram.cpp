@@ -6,8 +6,8 @@
 
 namespace cw {
 
-void EndProgram(Context& ctx) {
-    ctx.releaseObjError();
+void endProgram(Context& ctx) {
+    ctx.releaseErrorReporter();
     if (ctx.settings) skip([&] { ctx.settings->flush(); });
     ctx.programEnd->endNow();
 }

@@ -2,10 +2,12 @@
 
 #include "core/CodePage.h"
 #include "core/Prompts.h"
+#include "core/ReportPrefixes.h"
+#include "core/Text.h"
 #include "core/Trap.h"
-#include "platform/Settings.h"
+#include "model/ShoppingListModel.h"
+#include "platform/UserSettings.h"
 #include "store/RecordFile.h"
-#include "store/Records.h"
 
 #include <QRandomGenerator>
 #include <optional>
@@ -14,8 +16,11 @@
 namespace cw {
 namespace {
 
-constexpr int kFirstColumn = 1; // the hidden ID column 0 is not exported
-constexpr int kLastColumn = 6;
+// The columns written: all but the hidden ID.
+constexpr int kFirstColumn = ShoppingListModel::Aisle;
+constexpr int kLastColumn = ShoppingListModel::Total;
+// Records gathered before they are written, so that a long list takes few writes.
+constexpr int kRecordsPerWrite = 256;
 
 const char* const kPrompt =
     "Enter directory where file will be located. File name will be Cartwise.txt and format "
@@ -70,27 +75,27 @@ QByteArray exportLine(const QStringList& cells) {
     return line;
 }
 
-QByteArray exportRecord(const GridSource& grid, int row) {
+QByteArray exportRecord(const ShoppingListModel& list, int row) {
     QStringList cells;
     for (int col = kFirstColumn; col <= kLastColumn; ++col)
-        cells << grid.cellText(row, col);
+        cells << (row < 0 ? ShoppingListModel::heading(col) : list.cell(row, col));
     QByteArray record = exportLine(cells);
     record.append(kExportRecordLength - record.size(), ' ');
     return record;
 }
 
-void mnuExport_Click(Context& ctx, const GridSource& grid) {
+void exportList(Context& ctx, const ShoppingListModel& list) {
     std::optional<RecordFile> file;
     QString written; // the new export under its temporary name, until it takes its place
     trap(
-        ctx, QStringLiteral("mnuExport_Click_Error: "),
+        ctx, prefix::kExport,
         [&] {
-            const QString key = QStringLiteral("exportdirectory");
+            UserSettings settings(ctx);
             const QString directory = ctx.prompts->input(QString::fromLatin1(kPrompt),
                                                          QStringLiteral("Export Shopping List"),
-                                                         ctx.settings->get(key, ctx.documentsDir));
+                                                         settings.exportDirectory());
             if (trimSpaces(directory).isEmpty()) return;
-            ctx.settings->save(key, directory);
+            settings.setExportDirectory(directory);
 
             const QString path = directory + QStringLiteral("/Cartwise.txt");
             const bool replacing = fileExists(path);
@@ -107,9 +112,19 @@ void mnuExport_Click(Context& ctx, const GridSource& grid) {
             written = directory + QStringLiteral("/.Cartwise.txt.") +
                       QString::number(QRandomGenerator::global()->generate64(), 36);
             file.emplace(written, kExportRecordLength, nullptr, RecordFile::Access::New);
-            const int rows = grid.rowCount();
-            for (int row = 0; row < rows; ++row)
-                file->write(row + 1, exportRecord(grid, row).constData());
+            // The headings first, then a record for each row.
+            QByteArray records;
+            qint64 next = 1;
+            for (int row = -1; row < list.rowCount(); ++row) {
+                records += exportRecord(list, row);
+                if (records.size() == kRecordsPerWrite * kExportRecordLength ||
+                    row == list.rowCount() - 1) {
+                    const qint64 count = records.size() / kExportRecordLength;
+                    file->write(next, records.constData(), count);
+                    next += count;
+                    records.truncate(0);
+                }
+            }
             file->close();
             // Over the file the user agreed to replace; never over one that appeared since.
             renameFile(written, path, replacing ? Replace::Existing : Replace::Never);

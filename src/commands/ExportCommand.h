@@ -1,7 +1,7 @@
 #pragma once
-// File menu "Export Current List to Text File": writes the shopping list, as the grid shows
-// it, to Cartwise.txt in a directory the user names, one 300-byte record per grid row.
-#include "commands/GridSource.h"
+// File menu "Export Current List to Text File": writes the shopping list, as the window shows
+// it, to Cartwise.txt in a directory the user names: a 300-byte record for the headings, then
+// one for each row.
 #include "core/Context.h"
 
 #include <QByteArray>
@@ -11,7 +11,9 @@ namespace cw {
 
 constexpr int kExportRecordLength = 300;
 
-void mnuExport_Click(Context& ctx, const GridSource& grid);
+class ShoppingListModel;
+
+void exportList(Context& ctx, const ShoppingListModel& list);
 
 // The line of one grid row: the six cells (isle to total) trimmed, each between double quotes
 // with any quote inside doubled, joined by commas, then CR LF, in Windows-1252. When the line
@@ -19,7 +21,7 @@ void mnuExport_Click(Context& ctx, const GridSource& grid);
 // until it fits; quotes, commas and the CR LF are never cut.
 QByteArray exportLine(const QStringList& cells);
 
-// The record of one grid row: its line padded with blanks to 300 bytes.
-QByteArray exportRecord(const GridSource& grid, int row);
+// The record of one row (-1 for the headings): its line padded with blanks to 300 bytes.
+QByteArray exportRecord(const ShoppingListModel& list, int row);
 
 } // namespace cw

@@ -3,13 +3,14 @@
 #include "commands/EndProgram.h"
 #include "core/Failure.h"
 #include "core/Prompts.h"
+#include "core/ReportPrefixes.h"
+#include "core/Text.h"
 #include "core/Trap.h"
 #include "platform/Trash.h"
+#include "store/CategoryStore.h"
+#include "store/ItemStore.h"
 #include "store/RecordFile.h"
-#include "store/Records.h"
-#include "store/SyncScope.h"
-#include "store/cCategory.h"
-#include "store/cSourceItem.h"
+#include "store/RecordLayout.h"
 
 #include <QTemporaryDir>
 #include <optional>
@@ -71,7 +72,7 @@ struct Staging {
 // new file that was never made (no used record) leaves no file, which reads as an empty one.
 void replaceCurrentFiles(const Context& ctx, Staging& staging) {
     const QStringList names = {QString::fromLatin1(kCategoryFileName),
-                               QString::fromLatin1(kSourceItemFileName)};
+                               QString::fromLatin1(kItemFileName)};
     const auto current = [&](const QString& n) { return ctx.dataPath(n); };
     const auto fresh = [&](const QString& n) { return staging.target.dataPath(n); };
     const auto aside = [&](const QString& n) { return staging.target.dataPath("old-" + n); };
@@ -131,11 +132,11 @@ QString leftOutMessage(int count) {
 }
 
 // The skeleton of both import steps: every record of the old file, read-only, through
-// `take`; a failure (a record the store could not add included) is reported under the step's
-// prefix and the step returns false.
-template <class Take>
+// `take`; then `store` adds what was taken in one go. A failure (a record the store could not
+// add included) is reported under the step's prefix and the step returns false.
+template <class Take, class Store>
 bool importRecords(Context& ctx, const char* prefix, const QString& oldFile, int length,
-                   const char* blank, Take&& take) {
+                   const char* blank, Take&& take, Store&& store) {
     std::optional<RecordFile> old;
     return trap(
         ctx, prefix,
@@ -148,6 +149,7 @@ bool importRecords(Context& ctx, const char* prefix, const QString& oldFile, int
                 take(n, record.data());
             }
             old->close();
+            store();
         },
         [&] {
             if (old) old->closeQuietly();
@@ -156,48 +158,61 @@ bool importRecords(Context& ctx, const char* prefix, const QString& oldFile, int
 
 } // namespace
 
-bool ImportCategories(Context& ctx, const QString& oldFile, CategoryIds& ids) {
-    cCategory category(ctx);
-    return importRecords(ctx, "ImportCategories_Error: ", oldFile, kOldCategoryLength,
-                         oldCategoryBlank(), [&](qint64 n, const char* record) {
-                             category.strCategory = kOldCategory.read(record);
-                             if (category.strCategory.isEmpty()) return;
-                             const qint32 id = category.lngAddRecord();
-                             if (id == 0)
-                                 throw Failure(
-                                     QStringLiteral("Category %1 of cat.dat was not added").arg(n));
-                             ids[n] = id;
-                         });
+bool importCategories(Context& ctx, const QString& oldFile, CategoryIds& ids) {
+    QStringList names;
+    std::vector<qint64> numbers; // each name's record in the old file
+    return importRecords(
+        ctx, prefix::kImportCategories, oldFile, kOldCategoryLength, oldCategoryBlank(),
+        [&](qint64 n, const char* record) {
+            const QString name = kOldCategory.read(record);
+            if (name.isEmpty()) return;
+            names << name;
+            numbers.push_back(n);
+        },
+        [&] {
+            const std::vector<qint32> added = CategoryStore(ctx).addAll(names);
+            for (std::size_t i = 0; i < added.size(); ++i)
+                ids[numbers[i]] = added[i];
+            if (added.size() < numbers.size())
+                throw Failure(QStringLiteral("Category %1 of cat.dat was not added")
+                                  .arg(numbers[added.size()]));
+        });
 }
 
-bool ImportItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut) {
-    cSourceItem item(ctx);
-    return importRecords(ctx, "ImportItems_Error: ", oldFile, kOldItemLength, oldItemBlank(),
-                         [&](qint64 n, const char* record) {
-                             const QString description = kOldItem.read(record);
-                             if (description.isEmpty()) return;
-                             const auto category = ids.find(oldCategoryNumber(record));
-                             if (category == ids.end()) {
-                                 ++leftOut;
-                                 return;
-                             }
-                             item.lngCatID = category->second;
-                             item.strItem = description;
-                             item.strQuantity = kOldQuantity.read(record);
-                             item.strCost = kOldCost.read(record);
-                             item.strSize = kOldSize.read(record);
-                             item.strIsle.clear();
-                             item.strSelectedYN = kOldSelectedYN.read(record);
-                             item.strSelectedQuantity = kOldSelectedQuantity.read(record);
-                             item.strFuture.clear();
-                             if (item.lngAddRecord() == 0)
-                                 throw Failure(
-                                     QStringLiteral("Item %1 of src.dat was not added").arg(n));
-                         });
+bool importItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut) {
+    std::vector<Item> items;
+    std::vector<qint64> numbers; // each item's record in the old file
+    return importRecords(
+        ctx, prefix::kImportItems, oldFile, kOldItemLength, oldItemBlank(),
+        [&](qint64 n, const char* record) {
+            const QString description = kOldItem.read(record);
+            if (description.isEmpty()) return;
+            const auto category = ids.find(oldCategoryNumber(record));
+            if (category == ids.end()) {
+                ++leftOut;
+                return;
+            }
+            Item item;
+            item.categoryId = category->second;
+            item.description = description;
+            item.quantity = kOldQuantity.read(record);
+            item.cost = kOldCost.read(record);
+            item.size = kOldSize.read(record);
+            item.listMark = kOldSelectedYN.read(record);
+            item.listQuantity = kOldSelectedQuantity.read(record);
+            items.push_back(std::move(item));
+            numbers.push_back(n);
+        },
+        [&] {
+            const std::vector<qint32> added = ItemStore(ctx).addAll(items);
+            if (added.size() < numbers.size())
+                throw Failure(
+                    QStringLiteral("Item %1 of src.dat was not added").arg(numbers[added.size()]));
+        });
 }
 
-void mnuImportData_Click(Context& ctx) {
-    trap(ctx, QStringLiteral("mnuImportData_Click_Error: "), [&] {
+void importVersion5Data(Context& ctx) {
+    trap(ctx, prefix::kImport, [&] {
         if (ctx.prompts->message(importQuestion(ctx.dataDir), MsgButtons::YesNo, MsgIcon::None,
                                  QStringLiteral("Import Data Now ?")) != MsgAnswer::Yes)
             return;
@@ -217,12 +232,10 @@ void mnuImportData_Click(Context& ctx) {
         // Everything is built aside first; a failure has been reported by then and the
         // current data stays as it is.
         Staging staging(ctx);
-        SyncScope scope; // each new file synced once, before it is renamed into place
         CategoryIds ids;
         int leftOut = 0;
-        if (!ImportCategories(staging.target, oldCategories, ids)) return;
-        if (!ImportItems(staging.target, oldItems, ids, leftOut)) return;
-        scope.finish();
+        if (!importCategories(staging.target, oldCategories, ids)) return;
+        if (!importItems(staging.target, oldItems, ids, leftOut)) return;
         replaceCurrentFiles(ctx, staging);
 
         if (leftOut > 0)
@@ -231,7 +244,7 @@ void mnuImportData_Click(Context& ctx) {
         ctx.prompts->message(
             QStringLiteral("The conversion has taken place. The program will now terminate"),
             MsgButtons::Ok, MsgIcon::Information, QString());
-        EndProgram(ctx);
+        endProgram(ctx);
     });
 }
 

@@ -18,17 +18,17 @@ constexpr int kOldItemLength = 61;
 // For each old category record that was carried over: its record number -> its new ID.
 using CategoryIds = std::unordered_map<qint64, qint32>;
 
-void mnuImportData_Click(Context& ctx);
+void importVersion5Data(Context& ctx);
 
 // Adds every used record of the old category file to the category file of `ctx` and notes its
 // new ID in `ids`. Reports its own failures (a category the store could not add included) and
 // returns false after one.
-bool ImportCategories(Context& ctx, const QString& oldFile, CategoryIds& ids);
+bool importCategories(Context& ctx, const QString& oldFile, CategoryIds& ids);
 
 // Adds every used record of the old item file to the source item file of `ctx`, attached to
 // the new ID of the category it belonged to. An item whose old category number names no
 // carried-over category is left out and counted in `leftOut`. Reports its own failures and
 // returns false after one.
-bool ImportItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut);
+bool importItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, int& leftOut);
 
 } // namespace cw

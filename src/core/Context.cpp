@@ -1,18 +1,18 @@
 #include "core/Context.h"
 
-#include "core/cError.h"
+#include "core/ErrorReporter.h"
 
 namespace cw {
 
 Context::Context() = default;
 Context::~Context() = default;
 
-cError& Context::objError() {
-    if (!m_error) m_error = std::make_unique<cError>(*this);
+ErrorReporter& Context::errorReporter() {
+    if (!m_error) m_error = std::make_unique<ErrorReporter>(*this);
     return *m_error;
 }
 
-void Context::releaseObjError() {
+void Context::releaseErrorReporter() {
     m_error.reset();
 }
 

@@ -14,7 +14,8 @@ class ProgramEnd;
 class Registry;
 class Launcher;
 class LinePrinter;
-class cError;
+class BusyIndicator;
+class ErrorReporter;
 
 class Context {
 public:
@@ -29,6 +30,7 @@ public:
     Registry* registry = nullptr;
     Launcher* launcher = nullptr;
     LinePrinter* printer = nullptr;
+    BusyIndicator* busy = nullptr; // shows that long work runs; none needed
 
     QString dataDir;      // the program's data directory, without trailing "/"
     QString documentsDir; // the default export directory
@@ -36,12 +38,12 @@ public:
     QString dataPath(QLatin1StringView fileName) const { return dataDir + '/' + fileName; }
     QString dataPath(const QString& fileName) const { return dataDir + '/' + fileName; }
 
-    // The shared error reporter objError: made at its first use, released by EndProgram.
-    cError& objError();
-    void releaseObjError();
+    // The shared error reporter: made at its first use, released when the program ends.
+    ErrorReporter& errorReporter();
+    void releaseErrorReporter();
 
 private:
-    std::unique_ptr<cError> m_error;
+    std::unique_ptr<ErrorReporter> m_error;
 };
 
 } // namespace cw

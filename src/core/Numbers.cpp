@@ -114,14 +114,14 @@ bool parseDecimal(const QString& text, Decimal& out) {
     out = Decimal{};
     if (i < n && (t[i] == '+' || t[i] == '-')) out.negative = t[i++] == '-';
     std::string mantissa;
-    long intDigits = 0;
+    long wholeDigits = 0;
     bool seenPoint = false;
     int count = 0;
     for (; i < n; ++i) {
         const char16_t c = t[i].unicode();
         if (isDigit(c)) {
             mantissa.push_back(static_cast<char>(c));
-            if (!seenPoint) ++intDigits;
+            if (!seenPoint) ++wholeDigits;
             ++count;
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
@@ -145,15 +145,15 @@ bool parseDecimal(const QString& text, Decimal& out) {
     // The value must be a finite double, as everywhere else in the program; only an exponent
     // or a very long number can leave that range.
     if (exponent != 0 || mantissa.size() > 300) {
-        std::string ascii = (out.negative ? "-" : "") + mantissa.substr(0, intDigits) + "." +
-                            mantissa.substr(intDigits) + "e" + std::to_string(exponent);
+        std::string ascii = (out.negative ? "-" : "") + mantissa.substr(0, wholeDigits) + "." +
+                            mantissa.substr(wholeDigits) + "e" + std::to_string(exponent);
         if (std::isinf(cStrtod(ascii))) return false;
     }
     std::size_t lead = 0;
     while (lead < mantissa.size() && mantissa[lead] == '0')
         ++lead;
     out.digits = mantissa.substr(lead);
-    out.point = intDigits - static_cast<long>(lead) + exponent;
+    out.point = wholeDigits - static_cast<long>(lead) + exponent;
     while (!out.digits.empty() && out.digits.back() == '0')
         out.digits.pop_back();
     // Zero has no place of its own: "0e999999" must not ask for a million zeros.
@@ -173,9 +173,9 @@ QString roundDecimal(const Decimal& d, int decimals) {
     };
     if (d.point < -static_cast<long>(decimals) - 1)
         return decimals ? "0." + QString(decimals, '0') : "0";
-    const long intCount = std::max(d.point, 1L);
+    const long wholeCount = std::max(d.point, 1L);
     std::string all;
-    for (long k = d.point - intCount; k < d.point + decimals; ++k)
+    for (long k = d.point - wholeCount; k < d.point + decimals; ++k)
         all.push_back(char('0' + digitAt(k)));
     if (digitAt(d.point + decimals) >= 5) {
         long k = static_cast<long>(all.size()) - 1;
@@ -186,14 +186,14 @@ QString roundDecimal(const Decimal& d, int decimals) {
         else
             all.insert(all.begin(), '1');
     }
-    std::string intPart = all.substr(0, all.size() - decimals);
+    std::string wholePart = all.substr(0, all.size() - decimals);
     const std::string frac = all.substr(all.size() - decimals);
     std::size_t lead = 0;
-    while (lead + 1 < intPart.size() && intPart[lead] == '0')
+    while (lead + 1 < wholePart.size() && wholePart[lead] == '0')
         ++lead;
-    intPart = intPart.substr(lead);
-    const bool zero = intPart == "0" && frac.find_first_not_of('0') == std::string::npos;
-    QString out = QString::fromLatin1((d.negative && !zero ? "-" : "") + intPart);
+    wholePart = wholePart.substr(lead);
+    const bool zero = wholePart == "0" && frac.find_first_not_of('0') == std::string::npos;
+    QString out = QString::fromLatin1((d.negative && !zero ? "-" : "") + wholePart);
     if (decimals) out += '.' + QString::fromLatin1(frac);
     return out;
 }

@@ -3,9 +3,7 @@
 namespace cw {
 
 void report(Context& ctx, const QString& prefix, const QString& description) {
-    cError& e = ctx.objError();
-    e.strError = prefix + description;
-    e.ShowIt();
+    ctx.errorReporter().show(prefix + description);
 }
 
 QString describe(const std::exception_ptr& failure) {

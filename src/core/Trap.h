@@ -1,11 +1,12 @@
 #pragma once
 // The three ways a procedure meets a failure:
 //  - trap(): the body runs; on a failure the clean-up runs (its own failures skipped), the
-//    failure is reported through objError under the procedure's prefix, and false is returned;
+//    failure is reported through the shared reporter under the procedure's prefix, and false is
+//    returned;
 //  - skip(): a failing statement is passed over silently;
 //  - neither: the failure passes on to the caller.
 #include "core/Context.h"
-#include "core/cError.h"
+#include "core/ErrorReporter.h"
 
 #include <QString>
 #include <exception>

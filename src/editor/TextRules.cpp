@@ -1,7 +1,7 @@
 #include "editor/TextRules.h"
 
 #include "core/Numbers.h"
-#include "store/Records.h"
+#include "core/Text.h"
 
 #include <QChar>
 #include <QList>
@@ -28,29 +28,29 @@ template <class Map> QString mapCodePoints(const QString& text, Map&& map) {
 
 } // namespace
 
-QString ProperCase(const QString& text) {
+QString properCase(const QString& text) {
     return mapCodePoints(text, [](char32_t c, bool wordStart) -> char32_t {
         const char32_t lower = QChar::toLower(c);
         return wordStart && QChar::isLetter(lower) ? QChar::toUpper(lower) : lower;
     });
 }
 
-QString UpperCase(const QString& text) {
+QString upperCase(const QString& text) {
     return mapCodePoints(text, [](char32_t c, bool) -> char32_t { return QChar::toUpper(c); });
 }
 
-bool ReadsAsPlainNumber(const QString& text) {
+bool readsAsPlainNumber(const QString& text) {
     return readsAsNumber(text) && !text.contains(QLatin1Char('e'), Qt::CaseInsensitive);
 }
 
-QString NormalOption(const QString& option) {
+QString normalOption(const QString& option) {
     return trimSpaces(option).toUpper();
 }
 
-QString ConvertByOption(const QString& text, const QString& option) {
-    const QString normal = NormalOption(option);
-    if (normal == QLatin1String("PROPER")) return ProperCase(text);
-    if (normal == QLatin1String("UPPER")) return UpperCase(text);
+QString convertByOption(const QString& text, const QString& option) {
+    const QString normal = normalOption(option);
+    if (normal == QLatin1String("PROPER")) return properCase(text);
+    if (normal == QLatin1String("UPPER")) return upperCase(text);
     return text;
 }
 

@@ -1,34 +1,20 @@
 #pragma once
-// The quantity buttons beside the shopping list grid: set the quantity to buy of the selected
-// list entry, or ask for any quantity with "?". They work on the grid, the selected entry and
-// the running total of the shopping list frame they stand in.
+// The quantity buttons beside the shopping list: "1" to "9", and "?" to ask for any quantity.
+// A press tells the caption of the button pressed.
 #include <QObject>
-#include <map>
 
-class QPushButton;
 class QWidget;
 
 namespace cw {
 
-class CaptionLabel;
-class Context;
-class ShoppingGrid;
-
 class QuantityKeypad : public QObject {
     Q_OBJECT
 public:
-    QuantityKeypad(Context& ctx, ShoppingGrid& grid, CaptionLabel& selectedId, CaptionLabel& total,
-                   QWidget* frame);
+    // The buttons stand in `frame` (the shopping list's frame), each at its place.
+    explicit QuantityKeypad(QWidget* frame);
 
-    void cmdNum_Click(int Index);
-
-private:
-    Context& m_ctx;
-    ShoppingGrid& m_grid;
-    CaptionLabel& m_selectedId;
-    CaptionLabel& m_total;
-    // The buttons by index: 0-8 are "1" to "9", 15 is "?".
-    std::map<int, QPushButton*> cmdNum;
+signals:
+    void quantityChosen(const QString& caption);
 };
 
 } // namespace cw

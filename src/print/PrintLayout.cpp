@@ -1,22 +1,13 @@
 #include "print/PrintLayout.h"
 
+#include "core/Text.h"
+
 namespace cw {
 
 namespace {
 
 constexpr int kMarginWidth = 10;
 constexpr int kGapWidth = 2;
-
-// Blanks only, as the grid's cells are padded with blanks; other characters stay.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 } // namespace
 
@@ -61,7 +52,7 @@ QString printMargin() {
 }
 
 QString fitField(const QString& text, int width, bool rightAligned) {
-    const QString trimmed = trimBlanks(text);
+    const QString trimmed = trimSpaces(text);
     const QString cut = rightAligned ? trimmed : trimmed.left(width);
     const QString padding(width - cut.size(), QLatin1Char(' '));
     return rightAligned ? padding + cut : cut + padding;

@@ -1,14 +1,15 @@
 #include "store/CategoryNames.h"
 
+#include "core/ReportPrefixes.h"
 #include "core/Trap.h"
 #include "store/RecordFile.h"
-#include "store/Records.h"
+#include "store/RecordLayout.h"
 #include "store/StoreOperation.h"
 
 namespace cw {
 
 namespace {
-constexpr const char* kPrefix = "cCategory.blnFindRecord_Error: ";
+constexpr const char* kPrefix = prefix::kFindCategory;
 }
 
 void CategoryNames::load() {
@@ -18,8 +19,8 @@ void CategoryNames::load() {
         CategoryLayout::blank(), kPrefix,
         [&](RecordFile& file) {
             file.forEachRecord(CategoryLayout::blank(), [&](qint64 n, const char* rec) {
-                if (!CategoryLayout::category.isBlank(rec))
-                    m_names.emplace(static_cast<qint32>(n), CategoryLayout::category.read(rec));
+                if (!CategoryLayout::name.isBlank(rec))
+                    m_names.emplace(static_cast<qint32>(n), CategoryLayout::name.read(rec));
                 return true;
             });
         },

@@ -40,8 +40,9 @@ const Ranks& ranks() {
 
 } // namespace
 
-void ListOrder::begin(qint32 itemData) {
-    m_entries.push_back(Entry{{0, 0}, static_cast<quint32>(m_bytes.size()), 0, itemData});
+void ListOrder::begin() {
+    const int number = count();
+    m_entries.push_back(Entry{{0, 0}, static_cast<quint32>(m_bytes.size()), 0, number});
 }
 
 void ListOrder::append(const char* bytes, int size) {
@@ -69,18 +70,35 @@ void ListOrder::append(const Piece& piece) {
     m_entries.back().size += static_cast<quint32>(piece.bytes.size());
 }
 
-void ListOrder::fill(ListTarget& list) {
-    const char* bytes = m_bytes.data();
-    auto text = [&](const Entry& e) { return fromCp1252(bytes + e.offset, int(e.size)); };
-    if (!ranks().usable) { // the list sorts them itself
-        for (const Entry& e : m_entries)
-            list.addEntry(text(e), e.itemData);
-        return;
+QString ListOrder::text(int entry) const {
+    const Entry& e =
+        m_entries[static_cast<std::size_t>(m_numbers.empty() ? entry : m_numbers[entry])];
+    return fromCp1252(m_bytes.data() + e.offset, int(e.size));
+}
+
+std::vector<int> ListOrder::sorted() {
+    if (m_numbers.empty()) { // where each entry stands, for text() once they are sorted
+        m_numbers.resize(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            m_numbers[static_cast<std::size_t>(m_entries[i].number)] = static_cast<int>(i);
+    }
+    if (!ranks().usable) { // a character folds into more than one: sort the folded texts
+        std::vector<QString> keys(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            keys[i] = listSortKey(text(static_cast<int>(i)));
+        std::vector<int> order(m_entries.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<int>(i);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+        return order;
     }
     const auto* keys = reinterpret_cast<const unsigned char*>(m_ranks.data());
-    for (Entry& e : m_entries)
+    for (Entry& e : m_entries) {
+        e.prefix[0] = e.prefix[1] = 0;
         for (quint32 i = 0; i < 16 && i < e.size; ++i)
             e.prefix[i / 8] |= quint64(keys[e.offset + i]) << (8 * (7 - i % 8));
+    }
     // Equal texts keep the order they were gathered in, which is the order of their bytes.
     std::sort(m_entries.begin(), m_entries.end(), [&](const Entry& a, const Entry& b) {
         if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
@@ -93,9 +111,12 @@ void ListOrder::fill(ListTarget& list) {
         if (a.size != b.size) return a.size < b.size;
         return a.offset < b.offset;
     });
-    list.reserve(static_cast<int>(m_entries.size()), static_cast<qint64>(m_bytes.size()));
-    for (const Entry& e : m_entries)
-        list.addInOrder(bytes + e.offset, int(e.size), e.itemData);
+    std::vector<int> order(m_entries.size());
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        order[i] = m_entries[i].number;
+        m_numbers[static_cast<std::size_t>(m_entries[i].number)] = static_cast<int>(i);
+    }
+    return order;
 }
 
 } // namespace cw

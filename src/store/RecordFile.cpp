@@ -2,7 +2,6 @@
 
 #include "core/Failure.h"
 #include "store/FileMapping.h"
-#include "store/SyncScope.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -41,9 +40,8 @@ int openPath(const QByteArray& path, int flags) {
 } // namespace
 
 RecordFile::RecordFile(const QString& path, int recordLength, const char* blank, Access access)
-    : m_recordLength(recordLength),
-      m_blank(blank ? QByteArray::fromRawData(blank, recordLength) : QByteArray(recordLength, ' ')),
-      m_path(path) {
+    : m_recordLength(recordLength), m_blank(blank ? QByteArray::fromRawData(blank, recordLength)
+                                                  : QByteArray(recordLength, ' ')) {
     const QByteArray native = path.toLocal8Bit();
     int fd = -1;
     switch (access) {
@@ -150,7 +148,6 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     }
     writeAll(offset, data, size, before);
     m_written = true;
-    SyncScope::forgetFreeFrom(m_path);
 }
 
 void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {
@@ -173,8 +170,12 @@ void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 b
 }
 
 void RecordFile::write(qint64 n, const char* record) {
-    if (n < 1) throw Failure("Bad record number");
-    writeAt((n - 1) * m_recordLength, record, m_recordLength);
+    write(n, record, 1);
+}
+
+void RecordFile::write(qint64 first, const char* records, qint64 count) {
+    if (first < 1) throw Failure("Bad record number");
+    writeAt((first - 1) * m_recordLength, records, count * m_recordLength);
 }
 
 namespace {
@@ -297,7 +298,7 @@ void RecordFile::close() {
     if (m_fd < 0) return;
     const int fd = m_fd;
     m_fd = -1;
-    if (const int err = syncAndClose(fd, m_written && !SyncScope::deferSync(m_path))) fail(err);
+    if (const int err = syncAndClose(fd, m_written)) fail(err);
 }
 
 int syncAndClose(int fd, bool sync) {

@@ -38,6 +38,8 @@ public:
     // Throws "Bad record number" for n < 1.
     void read(qint64 n, char* out, const char* blank) const;
     void write(qint64 n, const char* record);
+    // Writes `count` records one after the other from record `first` on.
+    void write(qint64 first, const char* records, qint64 count);
 
     // What a scan does after visiting a record.
     enum class Scan { Next, WriteBack, Stop };
@@ -71,8 +73,7 @@ public:
             holes, from);
     }
 
-    // Flushes written data to the disk (or leaves that to the open SyncScope); throws on
-    // failure.
+    // Flushes written data to the disk; throws on failure.
     void close();
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
@@ -90,7 +91,6 @@ private:
     int m_fd = -1;
     int m_recordLength;
     QByteArray m_blank;
-    QString m_path;
     bool m_written = false;
 };
 

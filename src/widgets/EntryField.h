@@ -1,9 +1,7 @@
 #pragma once
-// A text field of the item editor that hands its typed characters and its loss of focus to
-// the window's entry rules. The rules see a key after the field's owner may have swallowed it,
-// and a loss of focus after the field itself has let the focus go.
+// A text field whose Enter moves the focus on, as Tab does, instead of going to the window's
+// default button, and that tells when it has lost the focus and why.
 #include <QLineEdit>
-#include <functional>
 
 namespace cw {
 
@@ -12,10 +10,9 @@ class EntryField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
-    // Receives the character code of a typed key (13 for Enter); setting it to 0 swallows the key.
-    std::function<void(int& keyAscii)> keyPressed;
-    // Runs after the field has lost the focus, with the reason it went.
-    std::function<void(Qt::FocusReason reason)> focusLost;
+signals:
+    // After the field has let the focus go.
+    void focusLeft(Qt::FocusReason reason);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,8 @@
 #pragma once
 // The one policy for a failure that no procedure traps: every event handler of the program
 // runs through guarded() (and CartwiseApplication::notify catches anything else), so no failure
-// escapes into Qt's event loop. Such a failure is shown in one message and ends the program,
-// the way an untrapped run-time error ends it: settings are written, no unload step runs.
+// escapes into Qt's event loop. Such a failure is shown in one message and ends the program:
+// the settings are written, and no window's closing steps run.
 #include "core/Context.h"
 #include "core/Trap.h"
 

@@ -11,8 +11,8 @@ namespace {
 
 class ResizeWatcher : public QObject {
 public:
-    ResizeWatcher(QWidget* window, std::function<void()> formResize)
-        : QObject(window), m_formResize(std::move(formResize)) {
+    ResizeWatcher(QWidget* window, std::function<void()> onResize)
+        : QObject(window), m_onResize(std::move(onResize)) {
         window->installEventFilter(this);
     }
 
@@ -26,7 +26,7 @@ protected:
         case QEvent::WindowActivate: // by then the window manager has framed the window
             if (!m_running) {
                 m_running = true;
-                m_formResize();
+                m_onResize();
                 m_running = false;
             }
             break;
@@ -37,7 +37,7 @@ protected:
     }
 
 private:
-    std::function<void()> m_formResize;
+    std::function<void()> m_onResize;
     bool m_running = false;
 };
 
@@ -63,7 +63,7 @@ void centreOnScreen(QWidget* window, QSize outer) {
                  area.y() + (area.height() - outer.height()) / 2);
 }
 
-void KeepOnTop(QWidget* window) {
+void keepOnTop(QWidget* window) {
     const QRect geometry = window->geometry();
     const bool visible = window->isVisible();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -85,8 +85,8 @@ void holdSize(QWidget* window, QSize size, bool outer) {
         window->setFixedSize(client);
 }
 
-void callOnResize(QWidget* window, std::function<void()> formResize) {
-    new ResizeWatcher(window, std::move(formResize));
+void callOnResize(QWidget* window, std::function<void()> onResize) {
+    new ResizeWatcher(window, std::move(onResize));
 }
 
 } // namespace cw

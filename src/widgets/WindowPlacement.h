@@ -19,17 +19,17 @@ void useUiFont(QWidget* window);
 void centreOnScreen(QWidget* window, QSize outer);
 
 // Keeps the window above all others without moving or resizing it.
-void KeepOnTop(QWidget* window);
+void keepOnTop(QWidget* window);
 
-// The body of a Form_Resize that holds one size: nothing while the window is minimized, a
-// maximized window goes back to the normal state, then the size is set. With `outer` the
-// size counts the frame the window manager draws; otherwise it is the client area.
+// What a window that holds one size does when its size or state changes: nothing while the window
+// is minimized, a maximized window goes back to the normal state, then the size is set. With
+// `outer` the size counts the frame the window manager draws; otherwise it is the client area.
 void holdSize(QWidget* window, QSize size, bool outer);
 
-// Runs `formResize` whenever the window's size or state may have changed, or the window
+// Runs `onResize` whenever the window's size or state may have changed, or the window
 // manager has told its frame: when the window is shown, moved, resized, activated or changes
 // state.
 // Calls made while it runs are ignored, so the handler's own changes do not recurse.
-void callOnResize(QWidget* window, std::function<void()> formResize);
+void callOnResize(QWidget* window, std::function<void()> onResize);
 
 } // namespace cw

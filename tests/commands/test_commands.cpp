@@ -5,7 +5,7 @@
 #include "commands/ExportCommand.h"
 #include "commands/ImportCommand.h"
 #include "commands/SystemInformation.h"
-#include "mainwindow/ShoppingGrid.h"
+#include "model/ShoppingListModel.h"
 #include "platform/Registry.h"
 #include "store/RecordFile.h"
 
@@ -30,22 +30,21 @@ TEST(ExportLine, CellsTrimmedQuotedInWindows1252AndTheLongestCutUntilTheLineFits
 }
 
 TEST(Export, NoToOverwritingKeepsTheOldFileAndAMissingFolderOrALinkIsReported) {
-    ShoppingGrid grid; // a header row of blanks
-    grid.setCols(7);
+    const ShoppingListModel list; // the headings alone
     TestContext t;
     writeFile(t.path("Cartwise.txt"), "last week's list");
     t.prompts.answerInput(t.dir.path());
     t.prompts.answerNo();
-    mnuExport_Click(t.ctx, grid);
+    exportList(t.ctx, list);
     EXPECT_EQ(readFile(t.path("Cartwise.txt")), "last week's list");
     t.prompts.answerInput(t.path("gone"));
-    mnuExport_Click(t.ctx, grid);
+    exportList(t.ctx, list);
     EXPECT_EQ(t.settings.values["exportdirectory"], t.path("gone")); // stored before the failure
     // A link in the file's place, pointing nowhere yet, is never followed.
     ASSERT_TRUE(QFile::remove(t.path("Cartwise.txt")));
     ASSERT_TRUE(QFile::link(t.path("outside.txt"), t.path("Cartwise.txt")));
     t.prompts.answerInput(t.dir.path());
-    mnuExport_Click(t.ctx, grid);
+    exportList(t.ctx, list);
     EXPECT_FALSE(QFile::exists(t.path("outside.txt")));
     // and what was written under a temporary name is gone again
     EXPECT_EQ(QDir(t.dir.path())
@@ -75,7 +74,7 @@ protected:
         t.prompts.boxes.clear();
         t.end.calls = 0;
         t.prompts.answerYes();
-        mnuImportData_Click(t.ctx);
+        importVersion5Data(t.ctx);
         std::vector<QString> messages = t.prompts.messages();
         EXPECT_EQ(std::vector(messages.begin() + 1, messages.end()), shown);
         EXPECT_EQ(t.end.calls, int(shown.back() == kDone));
@@ -120,10 +119,10 @@ TEST(DeleteAllData, NoToEitherQuestionKeepsEverything) {
     writeFile(t.catFile(), "categories");
     writeFile(t.srcFile(), "items");
     t.prompts.answerNo();
-    mnuDeleteAllData_Click(t.ctx);
+    deleteAllData(t.ctx);
     t.prompts.answerYes();
     t.prompts.answerNo();
-    mnuDeleteAllData_Click(t.ctx);
+    deleteAllData(t.ctx);
     EXPECT_EQ(t.prompts.messages().size(), 3u); // the question, and once more after a Yes
     EXPECT_EQ(readFile(t.catFile()) + readFile(t.srcFile()), "categoriesitems");
     EXPECT_EQ(t.end.calls, 0);

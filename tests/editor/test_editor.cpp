@@ -1,11 +1,12 @@
 // The item editor, opened from the main window and driven by keys and clicks: the entry rules
 // of its fields, the case conversions, and when and how it saves.
 #include "MainWindowFixture.h"
+#include "editor/ItemEditor.h"
 #include "editor/TextRules.h"
-#include "editor/frmItem.h"
 
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
 
 using namespace cw;
@@ -15,7 +16,7 @@ class EditorTest : public MainWindowTest {
 protected:
     // The editor on a new item of Dairy, or on Milk: active, the focus in the description. An
     // editor open before is closed, so that the new one reads the settings afresh.
-    frmItem& open(bool milk = false) {
+    ItemEditor& open(bool milk = false) {
         if (e) e->close();
         if (!w) {
             catalogue("3");
@@ -24,22 +25,25 @@ protected:
         choose("lstCat", "Dairy");
         if (milk) choose("lstAvailable", "Milk");
         click(milk ? "cmdEditItem" : "cmdNewItem");
-        for (frmItem* shown : w->findChildren<frmItem*>())
+        for (ItemEditor* shown : w->findChildren<ItemEditor*>())
             if (shown->isVisible()) e = shown;
         QApplication::setActiveWindow(e);
         EXPECT_TRUE(e->isVisible() && QTest::qWaitForWindowActive(e));
         return *e;
     }
-    QLineEdit* field(int i) { return e->txtGen(i); }
+    QLineEdit* field(int i) { return e->field(i); }
+    QAction* option(const char* name) { return e->findChild<QAction*>(name); }
+    QPushButton* saveButton() { return e->findChild<QPushButton*>("cmdSave"); }
     // The fields' texts, the Options menu's checks ("x--": Proper checked), and "Save" when
     // the Save button is enabled.
     QString shown() {
         QStringList texts;
-        for (int i = 0; i < frmItem::kFieldCount; ++i)
+        for (int i = 0; i < ItemEditor::FieldCount; ++i)
             texts << field(i)->text();
         const auto x = [](const QAction* a) { return a->isChecked() ? 'x' : '-'; };
-        return texts.join('|') + ' ' + x(e->mnuConvertProper) + x(e->mnuConvertUpper) +
-               x(e->mnuConvertNone) + (e->cmdSave->isEnabled() ? " Save" : "");
+        return texts.join('|') + ' ' + x(option("mnuConvertProper")) +
+               x(option("mnuConvertUpper")) + x(option("mnuConvertNone")) +
+               (saveButton()->isEnabled() ? " Save" : "");
     }
     // Types over a field's text and leaves it with Tab.
     void typeAndLeave(int i, const QString& text) {
@@ -48,7 +52,7 @@ protected:
         QTest::keyClicks(field(i), text);
         QTest::keyClick(field(i), Qt::Key_Tab);
     }
-    QPointer<frmItem> e;
+    QPointer<ItemEditor> e;
 };
 
 TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused) {
@@ -70,7 +74,7 @@ TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused)
 
 TEST_F(EditorTest, TextIsTrimmedAndConvertedAsTheSettingReadAtLoadOrTheMenuChooses) {
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
-        {" UPPER ", 2, "aisle 7b", "||AISLE 7B|| -x- Save"},
+        {" UPPER ", 2, "aisle 7b12", "||AISLE 7B1|| -x- Save"}, // 9 characters at most
         {"None", 1, "  half GALLON ", "|half GALLON||| --x Save"},
         {"bogus", 0, "fresh BREAD", "fresh BREAD|||| --- Save"}};
     for (const auto& [value, i, typed, after] : rows) {
@@ -81,21 +85,22 @@ TEST_F(EditorTest, TextIsTrimmedAndConvertedAsTheSettingReadAtLoadOrTheMenuChoos
         EXPECT_EQ(shown(), after) << value;
     }
     // The menu converts the three text fields at once.
-    open(true).mnuConvertUpper->trigger();
+    open(true);
+    option("mnuConvertUpper")->trigger();
     EXPECT_EQ(shown(), "MILK|1 GAL|AISLE 3|2|1.29 -x- Save");
     // A word starts after blanks and control characters only; no letter becomes two.
-    EXPECT_EQ(ProperCase("ÉCOLE o'brien's 2lb HALF-GALLON a.b/c\td\ne\u00a0f"),
+    EXPECT_EQ(properCase("ÉCOLE o'brien's 2lb HALF-GALLON a.b/c\td\ne\u00a0f"),
               "École O'brien's 2lb Half-gallon A.b/c\tD\nE\u00a0f");
-    EXPECT_EQ(UpperCase("straße ÿ"), "STRAßE Ÿ");
+    EXPECT_EQ(upperCase("straße ÿ"), "STRAßE Ÿ");
 }
 
 TEST_F(EditorTest, SaveIsEnabledByAChangeOnlyAndRenamesTheEntryInPlace) {
-    frmItem& w = open(true);
+    open(true);
     EXPECT_EQ(shown(), "Milk|1 gal|aisle 3|2|1.29 x--"); // nothing to save
     QTest::keyClick(field(0), Qt::Key_Home);
     QTest::keyClicks(field(0), "almond ");
-    EXPECT_TRUE(w.cmdSave->isEnabled());
-    QTest::mouseClick(w.cmdSave, Qt::LeftButton); // the description is left first: proper case
+    EXPECT_TRUE(saveButton()->isEnabled());
+    QTest::mouseClick(saveButton(), Qt::LeftButton); // the description is left first: proper case
     EXPECT_EQ(itemBytes(1),
               itemRecord({"Almond Milk", "2.00", "1.29", "1 gal", 1, "aisle 3", "Y", "3"}));
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Record saved"});
@@ -107,18 +112,18 @@ TEST_F(EditorTest, SaveIsEnabledByAChangeOnlyAndRenamesTheEntryInPlace) {
 }
 
 TEST_F(EditorTest, ABlankDescriptionAndStoreFailuresAreRefusedAndTheInputKept) {
-    frmItem& blank = open();
+    open();
     typeAndLeave(0, "   ");
-    QTest::mouseClick(blank.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(saveButton(), Qt::LeftButton);
     EXPECT_EQ(t.prompts.messages(), std::vector<QString>{"Can't save item with blank description"});
     EXPECT_EQ(QApplication::focusWidget(), field(0));
     for (const bool milk : {false, true}) {
-        frmItem& w = open(milk);
+        open(milk);
         // A folder where the item file should be: the store reports, then the editor.
         ASSERT_TRUE(QFile::rename(t.srcFile(), t.path("kept")) && QDir().mkdir(t.srcFile()));
         t.prompts.clear();
         typeAndLeave(0, "oat milk");
-        QTest::mouseClick(w.cmdSave, Qt::LeftButton);
+        QTest::mouseClick(saveButton(), Qt::LeftButton);
         EXPECT_EQ(shown(), QString(milk ? "Oat Milk|1 Gal|aisle 3|2|1.29 x-- Save"
                                         : "Oat Milk|||| x-- Save"));
         const std::vector<QString> said = t.prompts.messages();

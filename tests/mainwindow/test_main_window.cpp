@@ -60,11 +60,15 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
     EXPECT_EQ(column(2) + column(4) + column(5),
               QStringList({"Butter", "Eggs", "Milk", "Tea", "Dairy", "Dairy", "Dairy", "", "1", "",
                            "-2", "1"}));
-    // Column widths are shares of the whole grid, the same with or without its scrollbar.
-    const auto* grid = find<ShoppingGrid>("Grid1");
+    // Column widths are shares of the whole grid, the same with or without its scrollbar; the
+    // numbers stand at the right of their cells.
+    const QTableView& view = grid();
     const std::pair<int, double> shares[] = {{1, 0.08}, {2, 0.30}, {6, 0.14}};
     for (const auto& [col, share] : shares)
-        EXPECT_EQ(grid->columnWidth(col), std::lround(share * grid->width()));
+        EXPECT_EQ(view.columnWidth(col), std::lround(share * view.width()));
+    for (const int col : {5, 6})
+        EXPECT_TRUE(view.model()->index(0, col).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                    Qt::AlignRight);
     choose("lstAvailable", "Butter");
     click("cmdItemToList");
     EXPECT_EQ(t.prompts.messages().back(), "Item already on current list");
@@ -77,7 +81,7 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
     EXPECT_EQ(column(2) + column(5), QStringList({"Butter", "Tea", "3", "1"}));
     t.prompts.answerYes();
     click("cmdClearList");
-    EXPECT_EQ(itemBytes(2).mid(174, 2) + find<QLabel>("lblGen4")->text().toLatin1(), "N30.00");
+    EXPECT_EQ(itemBytes(2).mid(174, 2) + total().toLatin1(), "N30.00");
     const QByteArray cleared = readFile(t.srcFile());
     t.prompts.clear();
     click("cmdNum4"); // the entry chosen before is off the grid: the keypad does nothing

@@ -1,13 +1,14 @@
 // The printout on recorded lines (field positions and cutting, paging, failures) and the print
 // options dialog driven by mouse and keys.
 #include "TestContext.h"
-#include "commands/GridSource.h"
+#include "model/ShoppingListModel.h"
 #include "platform/LinePrinter.h"
-#include "print/PrintOut.h"
-#include "print/frmPrint.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/ShoppingListPrintout.h"
 
 #include <QButtonGroup>
 #include <QTest>
+#include <numeric>
 
 using namespace cw;
 using namespace cw::test;
@@ -16,12 +17,13 @@ using Stored = std::map<QString, QString>;
 const QString kMargin(10, ' ');
 
 // A printer that records its pages of lines and its other calls in order ("size <n>", "end",
-// "choose"). A line containing failOn fails, and so does endDoc when endFails is set.
+// "choose"). A line containing one of failOn fails, and so does endDoc when endFails is set.
 struct RecordingPrinter : LinePrinter {
     void setFontName(const QString&) override {}
     void setFontSize(int points) override { calls << QStringLiteral("size %1").arg(points); }
     void printLine(const QString& text) override {
-        if (!failOn.isEmpty() && text.contains(failOn)) throw Failure("Out of paper");
+        for (const QString& failing : failOn)
+            if (text.contains(failing)) throw Failure("Out of paper");
         if (pages.empty()) pages.emplace_back();
         pages.back() << text;
     }
@@ -36,24 +38,46 @@ struct RecordingPrinter : LinePrinter {
     }
     std::vector<QStringList> pages;
     QStringList calls;
-    QString failOn;
+    QStringList failOn;
     bool endFails = false, chooseAnswer = true;
 };
 
-struct Grid : GridSource { // a header row and rows of cells, columns 0 (ID) to 6
-    QList<QStringList> rows{{"ID", "Isle", "Item", "Size", "Category", "Qty", "Total"}};
-    void add(const QStringList& cells) { rows << QStringList{"0"} + cells; }
-    int rowCount() const override { return int(rows.size()); }
-    QString cellText(int row, int col) const override { return rows.at(row).at(col); }
-    QString totalCaption() const override { return " 9.99 "; }
+// A shopping list of rows made from item records, each in a category of its own name.
+struct List {
+    ShoppingListModel model;
+    ListedItems items;
+    QHash<qint32, QString> names;
+    // aisle, item, size, category, quantity on the list, cost
+    void add(const QStringList& f) {
+        const qint32 category = qint32(names.size()) + 1;
+        names.insert(category, f[3]);
+        items.add(items.count() + 1,
+                  itemRecord({f[1].toLatin1(), "1", f[5].toLatin1(), f[2].toLatin1(), category,
+                              f[0].toLatin1(), "Y", f[4].toLatin1()})
+                      .constData());
+        std::vector<int> rows(static_cast<std::size_t>(items.count()));
+        std::iota(rows.begin(), rows.end(), 0);
+        model.showRows(items, rows, names);
+    }
+    void clear() {
+        items.clear();
+        names.clear();
+        model.clearRows();
+    }
+    QStringList row(int r) const { // -1: the headings; the six texts printed
+        QStringList out;
+        for (int c = ShoppingListModel::Aisle; c <= ShoppingListModel::Total; ++c)
+            out << (r < 0 ? ShoppingListModel::heading(c) : model.cell(r, c));
+        return out;
+    }
 };
 
-// The line of a grid row's six texts in fields of these widths two blanks apart: trimmed, the
+// The line of a row's six texts in fields of these widths two blanks apart: trimmed, the
 // four text fields cut and left-aligned, the two numbers right-aligned and whole.
 static QString placed(const QList<int>& widths, const QStringList& row) {
     QString line = kMargin;
     for (int f = 0; f < 6; ++f) {
-        const QString text = row[f + 1].trimmed(), gap = f ? "  " : "";
+        const QString text = row[f].trimmed(), gap = f ? "  " : "";
         line += gap + (f < 4 ? text.left(widths[f]).leftJustified(widths[f])
                              : text.rightJustified(widths[f]));
     }
@@ -67,13 +91,12 @@ protected:
         printer.pages.clear();
         printer.calls.clear();
         t.prompts.clear();
-        PrintOut out(t.ctx, grid, printer);
-        points == 8 ? out.DoPrint8() : points == 9 ? out.DoPrint9() : out.DoPrint10();
+        ShoppingListPrintout(t.ctx, list.model, printer).print(points);
     }
     void open() { // a fresh print options dialog, shown and active
         printer.pages.clear();
         printer.calls.clear();
-        d = std::make_unique<frmPrint>(t.ctx, grid);
+        d = std::make_unique<PrintOptionsDialog>(t.ctx, list.model);
         d->show();
         QApplication::setActiveWindow(d.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
@@ -89,23 +112,23 @@ protected:
         EXPECT_FALSE(d->isVisible());
     }
     TestContext t;
-    Grid grid;
+    List list;
     RecordingPrinter printer;
-    std::unique_ptr<frmPrint> d;
+    std::unique_ptr<PrintOptionsDialog> d;
 };
 
 TEST_F(PrintTest, EachLayoutPlacesTheFieldsCutsTextsAndKeepsNumbersWhole) {
-    grid.add({" 7 ", " Milk ", " 1 l ", " Dairy ", " 3 ", " 2.50 "});
-    grid.add({"Aisle 7 and 8", "Organic extra virgin olive oil, cold pressed", "Large bottle",
-              "Oils and vinegars", "123456789", "1234567890123456"});
+    list.add({" 7 ", " Milk ", " 1 l ", " Dairy ", " 3 ", " 2.50 "});
+    list.add({"Aisle 7 and 8", "Organic extra virgin olive oil, cold pressed", "Large bottle",
+              "Oils and vinegars", "999999999", "99999.99"}); // a total of 17 characters
     const QList<int> layouts[] = {
         {10, 30, 10, 15, 8, 15}, {10, 25, 10, 15, 8, 10}, {5, 25, 10, 10, 8, 10}};
     for (int i = 0; i < 3; ++i) {
         print(8 + i);
-        QStringList want, rule{"ID"};
+        QStringList want, rule;
         for (const int width : layouts[i])
             rule << QString(width, '_');
-        for (const QStringList& row : {grid.rows[0], rule, {}, grid.rows[1], grid.rows[2]})
+        for (const QStringList& row : {list.row(-1), rule, {}, list.row(0), list.row(1)})
             want << (row.isEmpty() ? "" : placed(layouts[i], row));
         EXPECT_EQ(printer.pages.at(0).mid(6, 5), want) << 8 + i << " points";
     }
@@ -116,9 +139,10 @@ TEST_F(PrintTest, PagesHoldTheStoredMaximumLessFourItemsAndAtLeastOne) {
     // headings and the total alone.
     for (const auto& [stored, perPage] : {std::pair{"", 46}, {"6", 2}}) {
         if (*stored) t.settings.values["maxlines"] = stored; // the default is 50
-        grid.rows.resize(1);
+        list.clear();
         for (int n = 1; n <= 2 * perPage; ++n)
-            grid.add({QString::number(n), "Item", "", "", "1", "1.00"});
+            list.add({QString::number(n), "Item", "", "", "1", "1.00"});
+        list.model.setTotalText(" 9.99 ");
         print();
         ASSERT_EQ(printer.pages.size(), 3u) << stored;
         const QStringList top = printer.pages[0].mid(0, 9); // the page header, the headings
@@ -131,10 +155,9 @@ TEST_F(PrintTest, PagesHoldTheStoredMaximumLessFourItemsAndAtLeastOne) {
 
 TEST_F(PrintTest, AFailureIsReportedThenTheDocumentEndedButHeaderAndHeadingsSkipTheirs) {
     for (const char* item : {"Milk", "Eggs", "Cartwise bread"})
-        grid.add({"1", item, "", "", "1", "1.00"});
-    grid.rows[0][2] = "Cartwise"; // the lines of the title, the headings and item 3 fail
-    printer.failOn = "Cartwise";
-    printer.endFails = true; // the clean-up's own failure is ignored
+        list.add({"1", item, "", "", "1", "1.00"});
+    printer.failOn = {"Cartwise", "Category"}; // the title's line, the headings', item 3's
+    printer.endFails = true;                   // the clean-up's own failure is ignored
     t.prompts.onShow = [&](const Box&) { EXPECT_FALSE(printer.calls.contains("end")); };
     print(9);
     EXPECT_EQ(t.prompts.messages(), std::vector{errorReport("DoPrint9", "Out of paper")});

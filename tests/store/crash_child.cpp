@@ -5,7 +5,7 @@
 // selected quantity, so the file shows which operation wrote each field last.
 #include "core/Context.h"
 #include "core/Prompts.h"
-#include "store/cSourceItem.h"
+#include "store/ItemStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,26 +30,29 @@ int main(int argc, char** argv) {
     ctx.dataDir = QString::fromLocal8Bit(argv[1]);
     std::mt19937 random(std::atoi(argv[3]));
     for (long seq = std::atol(argv[2]);; ++seq) {
-        cw::cSourceItem item(ctx);
-        const qint32 records = static_cast<qint32>(QFile(item.strFileName).size() / 235);
+        cw::ItemStore store(ctx);
+        const qint32 records = static_cast<qint32>(QFile(store.path()).size() / 235);
         qint32 id = records == 0 ? 0 : static_cast<qint32>(random() % records) + 1;
         bool done = false;
         const int field = records == 0 ? 0 : int(random() % 3);
         switch (field) {
-        case 0:
-            item.strItem = QStringLiteral("I%1").arg(seq);
-            item.strCost = item.strQuantity = QStringLiteral("1");
-            item.lngCatID = 1;
-            id = item.lngAddRecord();
+        case 0: {
+            cw::Item item;
+            item.description = QStringLiteral("I%1").arg(seq);
+            item.cost = item.quantity = QStringLiteral("1");
+            item.categoryId = 1;
+            id = store.add(item);
             done = id != 0;
             break;
-        case 1:
-            item.blnFindRecord(id);
-            item.strCost = QString::number(seq);
-            done = item.blnEditRecord(id);
+        }
+        case 1: {
+            cw::Item item = store.find(id);
+            item.cost = QString::number(seq);
+            done = store.edit(id, item);
             break;
+        }
         default:
-            done = item.blnSelectRecord(id, QString::number(seq));
+            done = store.select(id, QString::number(seq));
         }
         if (done) std::printf("%ld %d %d\n", seq, id, field);
         std::fflush(stdout);

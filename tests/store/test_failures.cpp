@@ -4,7 +4,6 @@
 // a Failure with the platform's description to their caller and show nothing.
 #include "TestContext.h"
 #include "store/RecordFile.h"
-#include "store/cCategory.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -31,35 +30,55 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
         const auto openFiles = QDir("/proc/self/fd").count();
         t.prompts.onShow = [&](const Box&) { EXPECT_EQ(QDir("/proc/self/fd").count(), openFiles); };
         const qint32 id = kind == N ? 0 : 1;
-        cCategory c(t.ctx);
-        cSourceItem s(t.ctx);
-        SortedList lb;
-        QString caption = "Sorted by Item";
+        CategoryStore c(t.ctx);
+        ItemStore s(t.ctx);
+        std::vector<Category> categories{{1, "stale"}}; // a list that fails to fill is left empty
+        ListedItems listed;
+        std::vector<int> rows{0};
+        std::optional<Money> total;
+        bool handled = false;
         // Each returns false when it failed. Those without a report's prefix have no trap.
         const std::tuple<const char*, int, std::function<bool()>> operations[] = {
-            {"cCategory.blnFindRecord", M | N, [&] { return c.blnFindRecord(id); }},
-            {"cCategory.blnDeleteRecord", M | F | N, [&] { return c.blnDeleteRecord(id); }},
-            {"cCategory.blnRefreshList", M, [&] { return c.blnRefreshList(lb) || lb.count(); }},
-            {"cCategory.lngAddRecord", M | F, [&] { return c.lngAddRecord(); }},
-            {"cCategory.blnEditRecord", M | F | N, [&] { return c.blnEditRecord(id); }},
-            {"cCategory.blnFindRecord", M | N, [&] { return GetCategoryName(t.ctx, id) != ""; }},
-            {"cSourceItem.lngAddRecord", M | F, [&] { return s.lngAddRecord(); }},
-            {"cSourceItem.blnEditRecord", M | F | N, [&] { return s.blnEditRecord(id); }},
+            {"cCategory.blnFindRecord", M | N, [&] { return c.find(id).has_value(); }},
+            {"cCategory.blnDeleteRecord", M | F | N, [&] { return c.remove(id); }},
+            {"cCategory.blnRefreshList", M,
+             [&] { return c.list(categories) || !categories.empty(); }},
+            {"cCategory.lngAddRecord", M | F, [&] { return c.add("Dairy"); }},
+            {"cCategory.blnEditRecord", M | F | N, [&] { return c.rename(id, "Dairy"); }},
+            {"cCategory.blnFindRecord", M | N, [&] { return c.nameOf(id) != ""; }},
+            {"cSourceItem.lngAddRecord", M | F, [&] { return s.add(Item()); }},
+            {"cSourceItem.blnEditRecord", M | F | N, [&] { return s.edit(id, Item()); }},
             {"cSourceItem.blnRefreshSortList", M,
-             [&] { return s.blnRefreshSortList(lb, caption) || lb.count(); }},
-            {"cSourceItem.blnSelectRecord", M | F | N, [&] { return s.blnSelectRecord(id, "2"); }},
-            {"cSourceItem.blnUnSelectRecord", M | F | N, [&] { return s.blnUnselectRecord(id); }},
-            {"", M | N, [&] { return s.blnFindRecord(id); }},
-            {"", M | F | N, [&] { return s.blnDeleteRecord(id); }},
-            {"", M, [&] { return s.blnRefreshList(lb, 1); }},
-            {"", M, [&] { return s.blnDeleteCategory(1); }},
-            {"", M, [&] { return s.blnClearSelections(); }},
-            {"", M, [&] { return s.Calculate().units() == 0; }}};
+             [&] { return s.readList(SortOrder::ByItem, listed, rows) || !rows.empty(); }},
+            {"cSourceItem.blnSelectRecord", M | F | N, [&] { return s.select(id, "2"); }},
+            {"cSourceItem.blnUnSelectRecord", M | F | N, [&] { return s.unselect(id); }},
+            {"", M | N, [&] { return s.find(id).id == id; }},
+            {"", M | F | N,
+             [&] {
+                 s.remove(id);
+                 return true;
+             }},
+            {"", M, [&] { return !s.listCategory(1).empty(); }},
+            {"", M,
+             [&] {
+                 s.removeCategory(1);
+                 return true;
+             }},
+            {"", M,
+             [&] {
+                 s.clearList();
+                 return true;
+             }},
+            {"", M, [&] { return s.total().units() == 0; }},
+            {"", M, [&] { return s.readItems({1}, total).count() == 1; }},
+            {"", M | N, [&] {
+                 s.putOnList({id}, handled);
+                 return handled;
+             }}};
         for (std::size_t row = 0; row < std::size(operations); ++row) {
             const auto& [operation, kindsMet, run] = operations[row];
             if (!(kindsMet & kind)) continue;
             SCOPED_TRACE(testing::Message() << "operations[" << row << "] " << operation);
-            lb.addEntry("stale", 1); // a list that fails to refresh is left empty
             if (!*operation) {
                 expectFailure(run, description);
                 continue;
@@ -74,9 +93,10 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
 
 TEST(StoreFailures, AnAppendCutShortIsReportedAndCutBackOff) {
     TestContext t;
-    cSourceItem s(t.ctx);
-    s.lngCatID = 1; // a record with a category is never a free slot
-    ASSERT_TRUE(s.lngAddRecord() == 1 && s.lngAddRecord() == 2);
+    ItemStore s(t.ctx);
+    Item item;
+    item.categoryId = 1; // a record with a category is never a free one
+    ASSERT_TRUE(s.add(item) == 1 && s.add(item) == 2);
     // Files may not grow past 100 bytes after the two records: an append writes part of its
     // record, then fails with EFBIG. The limit and SIGXFSZ are restored however the test ends.
     rlimit old{};
@@ -88,7 +108,7 @@ TEST(StoreFailures, AnAppendCutShortIsReportedAndCutBackOff) {
     });
     const rlimit low{2 * 235 + 100, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &low), 0);
-    EXPECT_EQ(s.lngAddRecord(), 0);
+    EXPECT_EQ(s.add(item), 0);
     expectOneReport(t.prompts, "cSourceItem.lngAddRecord", sysError(EFBIG));
     // The torn third record was cut back off: the two records are left as they were.
     EXPECT_EQ(readFile(t.srcFile()), itemRecord({"", "", "", "", 1, "", "N", ""}).repeated(2));
@@ -99,54 +119,71 @@ TEST(DamagedFiles, TruncatedLastRecordReadsAsBlanksAndAWritePastItFillsTheGap) {
     // Two records and 150 bytes of a third: 2.64 records, read as 3.
     const QByteArray original = readFile(CARTWISE_TEST_DATA "/truncated_last_record.dat");
     writeFile(t.srcFile(), original);
-    cSourceItem s(t.ctx);
-    SortedList lb;
-    ASSERT_TRUE(s.blnRefreshList(lb, 0) && s.blnFindRecord(3));
-    EXPECT_EQ(entries(lb), "Bread=2, Eggs=3, Milk=1");
-    // The third record's selected flag was cut off.
-    EXPECT_EQ(s.strItem + '|' + s.strIsle + '|' + s.strSelectedYN, "Eggs|07|");
-    ASSERT_TRUE(s.blnFindRecord(7)); // beyond the end: a blank record
-    EXPECT_EQ(s.strItem + s.strIsle + QString::number(s.lngCatID), "0");
-    ASSERT_TRUE(s.blnSelectRecord(5, "1"));
+    ItemStore s(t.ctx);
+    QStringList listed;
+    for (const ItemEntry& e : s.listCategory(0))
+        listed << e.description + '=' + QString::number(e.id);
+    EXPECT_EQ(listed.join(", "), "Bread=2, Eggs=3, Milk=1");
+    // The third record's list mark was cut off: blanks, as a record read or one scanned.
+    const Item eggs = s.find(3);
+    EXPECT_EQ(eggs.description + '|' + eggs.aisle + '|' + eggs.listMark, "Eggs|07|");
+    std::optional<Money> total;
+    const ListedItems read = s.readItems({3}, total);
+    EXPECT_EQ(read.text(0, ListedItems::Field::Description) + '|' +
+                  read.text(0, ListedItems::Field::ListQuantity),
+              "Eggs|");
+    const Item beyond = s.find(7); // beyond the end: a blank record
+    EXPECT_EQ(beyond.description + beyond.aisle + QString::number(beyond.categoryId), "0");
+    ASSERT_TRUE(s.select(5, "1"));
     const QByteArray selected = kBlankItem.left(174) + "Y1" + kBlankItem.mid(176);
     EXPECT_EQ(readFile(t.srcFile()), original + kBlankItem.mid(150) + kBlankItem + selected);
 }
 
 TEST(DamagedFiles, ZeroFilledRecordsAreUnusedAndHolesAreNotRead) {
     TestContext t;
-    // Zero bytes where records should be: inside the data, and as a 2 GB hole at the end of a
-    // sparse file (what a power cut can leave, or a truncate), none of which may be listed,
+    // Zero bytes where records should be: inside the data, as a hole that ends part way
+    // through a scan's chunk (Jam at record 40,000, 9 MB in), and as a 2 GB hole at the end of
+    // a sparse file (what a power cut can leave, or a truncate), none of which may be listed,
     // kept in memory or read through.
     const QByteArray zero(235, '\0'),
-        bread = itemRecord({"Bread", "1", "2.49", "", 1, "", "Y", "1"});
+        bread = itemRecord({"Bread", "1", "2.49", "", 1, "", "Y", "1"}),
+        jam = itemRecord({"Jam", "1", "3.00", "", 2, "", "Y", "2"});
     writeFile(t.srcFile(), zero + bread + zero);
+    {
+        QFile file(t.srcFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(qint64(39999) * 235) &&
+                    file.write(jam) == 235);
+    }
     writeFile(t.catFile(), QByteArray(50, '\0') + categoryRecord("Bakery"));
     for (const QString& file : {t.srcFile(), t.catFile()})
         ASSERT_TRUE(QFile(file).resize(qint64(2) << 30));
-    cSourceItem s(t.ctx);
-    cCategory c(t.ctx);
-    SortedList items, cats;
-    QString sort = "Sorted by Category";
-    ASSERT_TRUE(s.blnRefreshList(items, 0) && c.blnRefreshList(cats));
-    EXPECT_EQ(entries(items) + " | " + entries(cats), "Bread=2 | Bakery=2");
-    EXPECT_EQ(sortList(t.ctx, sort), sort + ": .Bread=2"); // category 1 is unused
-    EXPECT_EQ(s.Calculate().toFixed(), "2.49");
-    ASSERT_TRUE(s.blnFindRecord(1));
-    EXPECT_EQ(s.strItem + QString::number(s.lngCatID), "0");
+    ItemStore s(t.ctx);
+    CategoryStore c(t.ctx);
+    std::vector<Category> categories;
+    ASSERT_TRUE(c.list(categories) && categories.size() == 1 && categories[0].id == 2);
+    const std::vector<ItemEntry> items = s.listCategory(0);
+    ASSERT_TRUE(items.size() == 2 && items[0].id == 2 && items[1].id == 40000);
+    // Category 1 is unused.
+    EXPECT_EQ(sortList(t.ctx, SortOrder::ByCategory), "Bread=2, Jam=40000");
+    EXPECT_EQ(s.total().toFixed(), "8.49");
+    const Item first = s.find(1);
+    EXPECT_EQ(first.description + QString::number(first.categoryId), "0");
     // The first unused record is reused; clearing the list leaves the hole a hole.
-    s.strItem = "Milk";
-    s.lngCatID = 2;
-    c.strCategory = "Dairy";
-    EXPECT_EQ(s.lngAddRecord() + c.lngAddRecord(), 2);
-    ASSERT_TRUE(s.blnClearSelections());
+    Item milk;
+    milk.description = "Milk";
+    milk.categoryId = 2;
+    EXPECT_EQ(s.add(milk) + c.add("Dairy"), 2);
+    s.clearList();
     QFile file(t.srcFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(3 * 235), itemRecord({"Milk", "", "", "", 2, "", "N", ""}) +
                                       bread.left(174) + 'N' + bread.mid(175) +
                                       itemRecord({}).left(174) + 'N' + itemRecord({}).mid(175));
+    ASSERT_TRUE(file.seek(qint64(39999) * 235));
+    EXPECT_EQ(file.read(235), jam.left(174) + 'N' + jam.mid(175));
     struct stat st {};
     ASSERT_EQ(::stat(t.srcFile().toLocal8Bit().constData(), &st), 0);
-    EXPECT_LT(st.st_blocks * 512, 4 << 20); // a hole still, but for the chunk written back
+    EXPECT_LT(st.st_blocks * 512, 8 << 20); // a hole still, but for the chunks written back
     EXPECT_TRUE(t.prompts.boxes.empty());
 }
 
@@ -167,17 +204,18 @@ TEST(StoreFailures, EveryWriteIsSyncedAndAFailingSyncOrCloseIsReported) {
         errno = EIO;
         return -1;
     };
-    cSourceItem s(t.ctx);
-    s.strItem = "Milk";
-    s.lngCatID = 1;
-    ASSERT_EQ(s.lngAddRecord(), 1);
-    ASSERT_TRUE(s.blnSelectRecord(1, "2") && s.blnFindRecord(1) && s.Calculate().units() == 0);
+    ItemStore s(t.ctx);
+    Item milk;
+    milk.description = "Milk";
+    milk.categoryId = 1;
+    ASSERT_EQ(s.add(milk), 1);
+    ASSERT_TRUE(s.select(1, "2") && s.find(1).id == 1 && s.total().units() == 0);
     EXPECT_EQ(syncs, 2); // the two writes, not the reads
     const QByteArray kept = readFile(t.srcFile());
     for (failing = 1; failing <= 2; ++failing) {
-        EXPECT_EQ(s.lngAddRecord(), 0);
-        EXPECT_FALSE(s.blnEditRecord(1));
-        expectFailure([&] { s.blnDeleteRecord(2); }, sysError(EIO)); // no trap of its own
+        EXPECT_EQ(s.add(milk), 0);
+        EXPECT_FALSE(s.edit(1, milk));
+        expectFailure([&] { s.remove(2); }, sysError(EIO)); // no trap of its own
         EXPECT_EQ(t.prompts.messages(),
                   std::vector({errorReport("cSourceItem.lngAddRecord", sysError(EIO)),
                                errorReport("cSourceItem.blnEditRecord", sysError(EIO))}));

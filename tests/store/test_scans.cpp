@@ -1,15 +1,12 @@
-// The fast paths through the item file: writes under one sync scope, scans that read the file
-// where it is mapped, and sort lists ordered on bytes. Each must give what the plain way gives.
+// The fast paths through the item file: scans that read the file where it is mapped, and lists
+// ordered on bytes. Each must give what the plain way gives.
 #include "TestContext.h"
 #include "core/CodePage.h"
 #include "store/RecordFile.h"
-#include "store/Records.h"
-#include "store/SyncScope.h"
-#include "store/cCategory.h"
+#include "store/RecordLayout.h"
 
 #include <QRandomGenerator>
-#include <QScopeGuard>
-#include <cerrno>
+#include <algorithm>
 #include <unistd.h>
 
 using namespace cw;
@@ -17,61 +14,23 @@ using namespace cw::test;
 
 namespace {
 
-int g_syncs = 0;
-bool g_syncFails = false;
-int countingSync(int fd) {
-    ++g_syncs;
-    if (!g_syncFails) return ::fdatasync(fd);
-    errno = EIO;
-    return -1;
+// The order a list must have, as "text=ID, ...": by the keys' folded forms, equal ones in the
+// order given. Each entry: its key, its text, its ID.
+QString inOrder(std::vector<std::tuple<QString, QString, qint32>> entries) {
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return listSortKey(std::get<0>(a)) < listSortKey(std::get<0>(b));
+    });
+    QStringList out;
+    for (const auto& [key, text, id] : entries)
+        out << text + '=' + QString::number(id);
+    return out.join(", ");
 }
 
 } // namespace
 
-TEST(SyncScope, WritesUnderAScopeSyncEachFileOnceAtItsEndAndAFailedSyncIsThrown) {
-    TestContext t;
-    const DurabilityCalls real = durabilityCalls();
-    const auto restore = qScopeGuard([&] { durabilityCalls() = real; });
-    durabilityCalls().sync = countingSync;
-    cSourceItem item(t.ctx);
-    cCategory category(t.ctx);
-    {
-        SyncScope scope;
-        for (int i = 1; i <= 40; ++i) {
-            item.strItem = QStringLiteral("Item %1").arg(i);
-            item.lngCatID = 1;
-            ASSERT_EQ(item.lngAddRecord(), i);
-            if (i % 4 == 0) {
-                ASSERT_TRUE(item.blnSelectRecord(i, "2"));
-            }
-        }
-        SyncScope inner; // joins the outer one
-        category.strCategory = "Dairy";
-        ASSERT_EQ(category.lngAddRecord(), 1);
-        // A record freed inside the scope is found by the next add.
-        ASSERT_TRUE(item.blnDeleteRecord(7));
-        ASSERT_EQ(item.lngAddRecord(), 7);
-        inner.finish();
-        EXPECT_EQ(g_syncs, 0);
-        scope.finish();
-        EXPECT_EQ(g_syncs, 2); // the item file and the category file
-    }
-    EXPECT_EQ(item.lngAddRecord(), 41); // outside a scope: the file searched, synced at once
-    EXPECT_EQ(g_syncs, 3);
-
-    const QByteArray kept = readFile(t.srcFile());
-    g_syncFails = true;
-    const auto stopFailing = qScopeGuard([] { g_syncFails = false; });
-    SyncScope failing;
-    ASSERT_TRUE(item.blnSelectRecord(1, "5"));
-    expectFailure([&] { failing.finish(); }, sysError(EIO));
-    EXPECT_EQ(readFile(t.srcFile()).mid(235), kept.mid(235)); // only record 1 changed
-    EXPECT_TRUE(t.prompts.boxes.empty()); // the command that opened the scope reports it
-}
-
 // Items with texts that tell the orders apart: letter case, accented and other Windows-1252
-// letters, texts that are prefixes of others, equal texts, leading spaces, empty isles.
-TEST(Scans, SortListsMatchTheOrderOfTheirTextsWithoutRegardToCase) {
+// letters, texts that are prefixes of others, equal texts, leading spaces, empty aisles.
+TEST(Scans, ListsStandInTheOrderOfTheirTextsWithoutRegardToCase) {
     TestContext t;
     const QByteArray letters = "aAbBzZ .-0\x8a\x9a\xc0\xe0\xdf\xff\xd6\xf6\x80\x9f";
     QRandomGenerator rng(7);
@@ -81,11 +40,10 @@ TEST(Scans, SortListsMatchTheOrderOfTheirTextsWithoutRegardToCase) {
             out += letters[rng.bounded(letters.size())];
         return out;
     };
-    for (const char* name : {"dairy", "Bakery", "\xc9picerie", "bakery"}) {
-        cCategory c(t.ctx);
-        c.strCategory = fromCp1252(QByteArray(name));
-        c.lngAddRecord();
-    }
+    QStringList names;
+    for (const char* name : {"dairy", "Bakery", "\xc9picerie", "bakery"})
+        names << fromCp1252(QByteArray(name));
+    CategoryStore(t.ctx).addAll(names);
     QByteArray file;
     for (int i = 0; i < 400; ++i) {
         // Half of them past a long common start, where the first bytes do not decide.
@@ -95,31 +53,32 @@ TEST(Scans, SortListsMatchTheOrderOfTheirTextsWithoutRegardToCase) {
     }
     writeFile(t.srcFile(), file);
 
-    // What the list gets: every listed record's key, added one by one in record order.
-    const char* const captions[] = {"Sorted by Item", "Sorted by Isle", "Sorted by Category"};
+    // The key of every listed record, in record order; the expected order sorts them anew.
+    const SortOrder orders[] = {SortOrder::ByItem, SortOrder::ByAisle, SortOrder::ByCategory};
     for (int mode = 0; mode < 3; ++mode) {
-        SortedList expected;
+        std::vector<std::tuple<QString, QString, qint32>> keys;
         for (int n = 1; n <= 400; ++n) {
             const char* rec = file.constData() + (n - 1) * 235;
-            if (!SourceItemLayout::isListed(rec)) continue;
-            const QString item = SourceItemLayout::item.read(rec);
-            const QString before = mode == 1 ? SourceItemLayout::isle.read(rec)
-                                             : GetCategoryName(t.ctx, SourceItemLayout::catId(rec));
-            expected.addEntry(mode == 0 ? item : before + '.' + item, n);
+            if (!ItemLayout::isListed(rec)) continue;
+            const QString item = ItemLayout::description.read(rec);
+            const QString before = mode == 1 ? ItemLayout::aisle.read(rec)
+                                             : names.value(ItemLayout::categoryId(rec) - 1);
+            keys.emplace_back(mode == 0 ? item : before + '.' + item, item, n);
         }
-        ASSERT_GT(expected.count(), 200);
-        EXPECT_EQ(sortList(t.ctx, captions[mode]),
-                  QString(captions[mode]) + ": " + entries(expected));
+        ASSERT_GT(keys.size(), 200u);
+        EXPECT_EQ(sortList(t.ctx, orders[mode]), inOrder(keys)) << mode;
     }
-    SortedList items;
-    ASSERT_TRUE(cSourceItem(t.ctx).blnRefreshList(items, 3));
-    SortedList expected;
+    std::vector<std::tuple<QString, QString, qint32>> three;
     for (int n = 1; n <= 400; ++n) {
         const char* rec = file.constData() + (n - 1) * 235;
-        if (SourceItemLayout::catId(rec) == 3 && !SourceItemLayout::item.isBlank(rec))
-            expected.addEntry(SourceItemLayout::item.read(rec), n);
+        if (ItemLayout::categoryId(rec) == 3 && !ItemLayout::description.isBlank(rec))
+            three.emplace_back(ItemLayout::description.read(rec), ItemLayout::description.read(rec),
+                               n);
     }
-    EXPECT_EQ(entries(items), entries(expected));
+    QStringList listed;
+    for (const ItemEntry& e : ItemStore(t.ctx).listCategory(3))
+        listed << e.description + '=' + QString::number(e.id);
+    EXPECT_EQ(listed.join(", "), inOrder(three));
 }
 
 // Another program cuts the file short while a scan reads it where it is mapped: the records
@@ -130,14 +89,14 @@ TEST(Scans, AFileCutShortDuringAScanReadsAsBlankRecords) {
     for (int i = 0; i < 2000; ++i) // 470,000 bytes, one mapped window
         file += itemRecord({"Milk", "1", "1.00", "", 1, "", "Y", "1"});
     writeFile(t.srcFile(), file);
-    RecordFile f(t.srcFile(), 235, SourceItemLayout::blank(), RecordFile::Access::Read);
+    RecordFile f(t.srcFile(), 235, ItemLayout::blank(), RecordFile::Access::Read);
     int listed = 0, blank = 0;
-    f.forEachRecord(SourceItemLayout::blank(), [&](qint64 n, const char* rec) {
+    f.forEachRecord(ItemLayout::blank(), [&](qint64 n, const char* rec) {
         if (n == 10) {
             EXPECT_EQ(::truncate(t.srcFile().toLocal8Bit().constData(), 40 * 235), 0);
         }
-        listed += SourceItemLayout::isListed(rec);
-        blank += std::memcmp(rec, SourceItemLayout::blank(), 235) == 0;
+        listed += ItemLayout::isListed(rec);
+        blank += std::memcmp(rec, ItemLayout::blank(), 235) == 0;
         return true;
     });
     f.close();

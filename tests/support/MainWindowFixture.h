@@ -3,13 +3,13 @@
 // on buttons, list rows and grid rows, found by their control names, and keys to the focused
 // widget. Records are put into the files the way the program itself writes them.
 #include "TestContext.h"
-#include "mainwindow/ShoppingGrid.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 
@@ -18,10 +18,10 @@ namespace cw::test {
 class MainWindowTest : public ::testing::Test {
 protected:
     TestContext t;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<MainWindow> w;
 
     void start() {
-        w = std::make_unique<frmMain>(t.ctx);
+        w = std::make_unique<MainWindow>(t.ctx);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
@@ -40,12 +40,15 @@ protected:
     void click(const QString& button) {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
     }
-    QStringList texts(const QString& list) {
+    // The texts of a view's rows in one column.
+    static QStringList texts(const QAbstractItemView* view, int column = 0) {
         QStringList out;
-        for (QListWidgetItem* i : find<QListWidget>(list)->findItems("", Qt::MatchContains))
-            out << i->text();
+        const QAbstractItemModel* m = view->model();
+        for (int row = 0; row < m->rowCount(); ++row)
+            out << m->index(row, column).data().toString();
         return out;
     }
+    QStringList texts(const QString& list) { return texts(find<QAbstractItemView>(list)); }
     // A click, or a double click (a click, then the second press and its release), at `at`.
     static void click(QWidget* widget, QPoint at, bool twice) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
@@ -53,27 +56,24 @@ protected:
         QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
     }
+    // A mouse click (or double click) on the row of a view whose column holds this text.
+    static void clickRow(QAbstractItemView* view, int column, const QString& text, bool twice) {
+        const int row = texts(view, column).indexOf(text);
+        ASSERT_GE(row, 0) << text.toStdString();
+        const QModelIndex index = view->model()->index(row, column);
+        view->scrollTo(index);
+        click(view->viewport(), view->visualRect(index).center(), twice);
+    }
     // A mouse click (or double click) on the list entry with this text.
     void choose(const QString& list, const QString& text, bool twice = false) {
-        auto* l = find<QListWidget>(list);
-        const auto found = l->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        click(l->viewport(), l->visualItemRect(found.first()).center(), twice);
+        clickRow(find<QAbstractItemView>(list), 0, text, twice);
     }
 
-    ShoppingGrid& grid() { return *find<ShoppingGrid>("Grid1"); }
-    QStringList column(int col) { // every data row of the grid
-        QStringList out;
-        for (int r = 1; r < grid().rowCount(); ++r)
-            out << grid().cellText(r, col);
-        return out;
-    }
+    QTableView& grid() { return *find<QTableView>("Grid1"); }
+    QStringList column(int col) { return texts(&grid(), col); } // every row of the grid
     // A mouse click (or double click) on the grid row whose item column holds this text.
-    void chooseRow(const QString& item, bool twice = false) {
-        const int row = column(2).indexOf(item);
-        ASSERT_GE(row, 0) << item.toStdString();
-        click(grid().viewport(), grid().visualRect(grid().model()->index(row, 2)).center(), twice);
-    }
+    void chooseRow(const QString& item, bool twice = false) { clickRow(&grid(), 2, item, twice); }
+    QString total() { return find<QLabel>("lblGen4")->text(); }
     QByteArray itemBytes(qint32 id) { return readFile(t.srcFile()).mid((id - 1) * 235, 235); }
 };
 

@@ -6,8 +6,10 @@
 #include "core/Prompts.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Settings.h"
-#include "store/SortedList.h"
-#include "store/cSourceItem.h"
+#include "store/CategoryStore.h"
+#include "store/ItemStore.h"
+#include "store/ListOrder.h"
+#include "widgets/WaitCursor.h"
 
 #include <QFile>
 #include <QStringList>
@@ -109,12 +111,14 @@ public:
         ctx.prompts = &prompts;
         ctx.settings = &settings;
         ctx.programEnd = &end;
+        ctx.busy = &waitCursor;
         ctx.dataDir = dir.path();
     }
     Context ctx;
     FakePrompts prompts;
     MemorySettings settings;
     RecordingEnd end;
+    WaitCursor waitCursor;
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.path() + '/' + name; }
@@ -155,20 +159,16 @@ inline QByteArray itemRecord(const ItemBytes& b) {
 // A deleted (or never written) item record: spaces around a category ID of zero.
 inline const QByteArray kBlankItem = itemRecord({});
 
-// A list's entries in order as "text=item data, ...".
-inline QString entries(const ListTarget& lb) {
+// The shopping list's items in the order named, as "item=ID, ..." (the key of each: its
+// description, or its aisle or category, a dot and its description).
+inline QString sortList(Context& ctx, SortOrder order) {
+    ListedItems items;
+    std::vector<int> rows;
+    EXPECT_TRUE(ItemStore(ctx).readList(order, items, rows));
     QStringList out;
-    for (int i = 0; i < lb.count(); ++i)
-        out << lb.text(i) + '=' + QString::number(lb.itemData(i));
+    for (const int i : rows)
+        out << items.text(i, ListedItems::Field::Description) + '=' + QString::number(items.id(i));
     return out.join(", ");
-}
-
-// The shopping list's sort list in the order the caption names, as "caption: entries" with
-// the caption as the store leaves it.
-inline QString sortList(Context& ctx, QString caption) {
-    SortedList lb;
-    EXPECT_TRUE(cSourceItem(ctx).blnRefreshSortList(lb, caption)) << caption.toStdString();
-    return caption + ": " + entries(lb);
 }
 
 // The platform's description of an errno value, as the file layer reports it (in the locale's
