@@ -10,6 +10,7 @@
 #include "store/RecordFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
 
 using namespace cw;
@@ -106,12 +107,32 @@ TEST_F(Import, MissingOldFilesAreNamedBlankOldCategoriesDroppedAndPartialRecords
     EXPECT_EQ(readFile(t.srcFile()),
               itemRecord({"Milk", "1", "2.49", "1 gal", 1, "", "Y", "1"}) +
                   itemRecord({"Bread", "1", "1.99", "loaf", 2, "", "N", "1"}) +
-                  itemRecord({"Butter", "1", "3.29", "1 lb", 1, "", "Y", "2"}));
+                  itemRecord({"Butter, salted, in a tub.", "12345", "12345.29", "1 lb, 4 sticks.",
+                              1, "", "Y", "99999"}));
     // Both files end inside their last record, src.dat after the low byte of Bread's category.
     import("v5_truncated_last_records", {kDone});
     EXPECT_EQ(readFile(t.srcFile()),
               itemRecord({"Milk", "2", "2.49", "1 gal", 1, "", "Y", "2"}) +
                   itemRecord({"Bread", "1", "1.99", "loaf", 2, "", "N", ""}));
+}
+
+TEST_F(Import, AFailedMoveIntoPlacePutsTheCurrentFilesBack) {
+    for (const QString name : {"cat.dat", "src.dat"})
+        QFile::copy(CARTWISE_TEST_DATA "/v5_three_categories/" + name, t.path(name));
+    writeFile(t.catFile(), "current categories");
+    // A folder, not empty, where the new item file is to go: its move into place fails after
+    // the new category file has taken the current one's place.
+    ASSERT_TRUE(QDir().mkpath(t.srcFile() + "/kept"));
+    t.prompts.answerYes();
+    importVersion5Data(t.ctx);
+    EXPECT_EQ(readFile(t.catFile()), "current categories");
+    EXPECT_TRUE(QFileInfo(t.srcFile() + "/kept").isDir());
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"cat.dat", "ctwcat6.dat", "ctwsrc6.dat", "src.dat"}));
+    ASSERT_EQ(t.prompts.messages().size(), 2u);
+    EXPECT_TRUE(
+        t.prompts.messages()[1].startsWith(errorReport("mnuImportData_Click", "").chopped(1)));
+    EXPECT_EQ(t.end.calls, 0);
 }
 
 TEST(DeleteAllData, NoToEitherQuestionKeepsEverything) {

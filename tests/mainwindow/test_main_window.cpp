@@ -53,7 +53,12 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
         click("cmdNum15");
     }
     EXPECT_EQ(readFile(t.srcFile()), before);
-    EXPECT_EQ(t.prompts.messages().size(), 2u); // the two numbers out of range say so
+    EXPECT_EQ(t.prompts.messages().size(), 2u);         // the two numbers out of range say so
+    for (const char* limit : {"32768", "12345.6789"}) { // the largest, and ten characters
+        t.prompts.answerInput(limit);
+        click("cmdNum15");
+        EXPECT_EQ(itemBytes(1).mid(175, 10), QByteArray(limit).leftJustified(10));
+    }
     t.prompts.answerInput("-2");
     click("cmdNum15");
     click("cmdCatToList"); // keeps Milk's quantity
