@@ -8,9 +8,11 @@ set -euo pipefail
 E2E_TIMEOUT=${E2E_TIMEOUT:-20} # seconds any one wait may take
 story=$(basename "$0" .sh)
 
-fail() { # with the program's and the window manager's output
+fail() { # with the program's, the window manager's and the X server's output
     echo "FAIL [$story]: $*" >&2
-    for log in app wm; do [ ! -s "${T:-}/$log.log" ] || sed "s/^/  $log: /" "$T/$log.log" >&2; done
+    for log in app wm xvfb; do
+        [ ! -s "${T:-}/$log.log" ] || sed "s/^/  $log: /" "$T/$log.log" >&2
+    done
     exit 1
 }
 pass() { echo "PASS [$story]: $*"; }
@@ -26,14 +28,15 @@ wait_for() {
 
 # A private display (the server picks a free number and reports it once it accepts
 # connections), a window manager, and a fresh home whose data directory holds $1's files.
-# E2E_DATA_HOME names the folder that stands for ~/.local/share.
+# E2E_DATA_HOME names the folder that stands for ~/.local/share. The server's log names each
+# number it found taken ("server already running") before the one it reports.
 e2e_begin() {
     for tool in Xvfb openbox xdotool xwininfo xprop; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
     done
     T=$(mktemp -d)
     trap 'kill ${app:-} ${wm:-} ${xserver:-} 2>/dev/null; wait; rm -rf "$T"' EXIT
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$T/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$T/display" >"$T/xvfb.log" 2>&1 &
     xserver=$!
     wait_for "the X server" test -s "$T/display"
     export DISPLAY=":$(head -n1 "$T/display")" QT_QPA_PLATFORM=xcb
