@@ -29,14 +29,18 @@ wait_for() {
 # A private display (the server picks a free number and reports it once it accepts
 # connections), a window manager, and a fresh home whose data directory holds $1's files.
 # E2E_DATA_HOME names the folder that stands for ~/.local/share. The server's log names each
-# number it found taken ("server already running") before the one it reports.
+# number it found taken ("server already running") before the one it reports. -noreset: by
+# default the server resets when its last client leaves and drops whoever is still connecting
+# then; until the window manager is in, each xprop that waits for it is such a last client,
+# and the window manager could be the one dropped.
 e2e_begin() {
     for tool in Xvfb openbox xdotool xwininfo xprop; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
     done
     T=$(mktemp -d)
     trap 'kill ${app:-} ${wm:-} ${xserver:-} 2>/dev/null; wait; rm -rf "$T"' EXIT
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$T/display" >"$T/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$T/display" \
+        >"$T/xvfb.log" 2>&1 &
     xserver=$!
     wait_for "the X server" test -s "$T/display"
     export DISPLAY=":$(head -n1 "$T/display")" QT_QPA_PLATFORM=xcb
