@@ -26,6 +26,16 @@ wait_for() {
     done
 }
 
+# Ends those of the processes that are still this shell's children. Bash reaps a child that
+# ends by itself at once, and its pid may since have gone to another process: once a story
+# has failed with its program gone, the X server of the story that runs alongside.
+stop() {
+    local pid
+    for pid in "$@"; do
+        if [ "$(ps -o ppid= -p "$pid" || echo 0)" -eq $$ ]; then kill "$pid" 2>/dev/null || true; fi
+    done
+}
+
 # A private display (the server picks a free number and reports it once it accepts
 # connections), a window manager, and a fresh home whose data directory holds $1's files.
 # E2E_DATA_HOME names the folder that stands for ~/.local/share. The server's log names each
@@ -38,7 +48,7 @@ e2e_begin() {
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
     done
     T=$(mktemp -d)
-    trap 'kill ${app:-} ${wm:-} ${xserver:-} 2>/dev/null; wait; rm -rf "$T"' EXIT
+    trap 'stop ${app:-} ${wm:-} ${xserver:-}; wait; rm -rf "$T"' EXIT
     Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$T/display" \
         >"$T/xvfb.log" 2>&1 &
     xserver=$!
