@@ -11,10 +11,24 @@ using namespace cw;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    // A field's bytes read as the same bytes read as text do.
+    const int field = int(std::min<size_t>(size, 64));
+    const auto bytes = reinterpret_cast<const char*>(data);
+    double fromBytes = 0, fromText = 0;
+    bool bytesFail = false, textFail = false;
     try {
-        leadingNumber(reinterpret_cast<const char*>(data), int(std::min<size_t>(size, 64)));
-        const double value = leadingNumber(text);
-        toInteger(value);
+        fromBytes = leadingNumber(bytes, field);
+    } catch (const Failure&) {
+        bytesFail = true;
+    }
+    try {
+        fromText = leadingNumber(QString::fromLatin1(bytes, field));
+    } catch (const Failure&) {
+        textFail = true;
+    }
+    if (bytesFail != textFail || (!bytesFail && !(fromBytes == fromText))) abort();
+    try {
+        toInteger(leadingNumber(text));
     } catch (const Failure&) { // an overflow, reported as such
     }
     const QString whole = formatWhole(text), fixed = formatFixed(text);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <string>
 
@@ -214,6 +215,35 @@ double leadingNumber(const QString& text) {
 }
 
 double leadingNumber(const char* bytes, int size) {
+    // The usual field: blanks, a plain decimal of up to 15 digits, blanks. Read as the general
+    // way below reads it (digits and a power of ten, one division), without its detours.
+    int i = 0;
+    while (i < size && bytes[i] == ' ')
+        ++i;
+    const bool negative = i < size && bytes[i] == '-';
+    if (i < size && (bytes[i] == '-' || bytes[i] == '+')) ++i;
+    long long mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + (c - '0');
+            ++digits;
+            decimals += point;
+        } else {
+            break;
+        }
+    }
+    int rest = i;
+    while (rest < size && bytes[rest] == ' ')
+        ++rest;
+    if (rest == size && digits > 0 && digits <= 15) {
+        const double value = static_cast<double>(mantissa) / kPow10[decimals];
+        return negative ? -value : value;
+    }
     return toDouble(collectLeading(size, [bytes](int i) {
         return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]));
     }));
@@ -309,12 +339,12 @@ Money Money::operator+(Money other) const {
     return Money(sum);
 }
 
-QString Money::toFixed() const {
+int Money::writeFixed(char* out) const {
     const bool negative = m_units < 0;
     quint64 magnitude =
         negative ? 0 - static_cast<quint64>(m_units) : static_cast<quint64>(m_units);
     const quint64 cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-    char buf[32];
+    char buf[kFixedSize];
     char* end = buf + sizeof buf;
     char* p = end;
     quint64 v = cents;
@@ -328,7 +358,14 @@ QString Money::toFixed() const {
         v /= 10;
     } while (v);
     if (negative && cents != 0) *--p = '-';
-    return QString::fromLatin1(p, static_cast<int>(end - p));
+    const int length = static_cast<int>(end - p);
+    std::memcpy(out, p, static_cast<std::size_t>(length));
+    return length;
+}
+
+QString Money::toFixed() const {
+    char buf[kFixedSize];
+    return QString::fromLatin1(buf, writeFixed(buf));
 }
 
 } // namespace cw

@@ -49,6 +49,9 @@ public:
     bool operator==(Money other) const { return m_units == other.m_units; }
     // The two-decimal format of the amount.
     QString toFixed() const;
+    // The same as ASCII into `out`, which has room for kFixedSize characters; its length.
+    static constexpr int kFixedSize = 32;
+    int writeFixed(char* out) const;
 
 private:
     explicit Money(qint64 units) : m_units(units) {}

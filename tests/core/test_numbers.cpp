@@ -8,12 +8,33 @@
 using namespace cw;
 
 TEST(Numbers, LeadingNumbersOfAwkwardTexts) {
-    const std::pair<const char*, double> cases[] = {
-        {"1 2", 12},    {"3 kg", 3}, {" \t\n7", 7}, {" - 4", -4},   {"1.2.3", 1.2}, {"12,50", 12},
-        {"-.25", -.25}, {"+8", 8},   {"2E-1", .2},  {"1e 3", 1000}, {"1e+", 1},     {"3d2", 300},
-        {"1e-400", 0},  {"", 0},     {"$5", 0},     {".", 0},       {"+-3", 0},     {"e5", 0}};
-    for (const auto& [text, value] : cases)
+    const std::pair<const char*, double> cases[] = {{"1 2", 12},
+                                                    {"3 kg", 3},
+                                                    {" \t\n7", 7},
+                                                    {" - 4", -4},
+                                                    {"1.2.3", 1.2},
+                                                    {"12,50", 12},
+                                                    {"-.25", -.25},
+                                                    {"+8", 8},
+                                                    {"2E-1", .2},
+                                                    {"1e 3", 1000},
+                                                    {"1e+", 1},
+                                                    {"3d2", 300},
+                                                    {"1e-400", 0},
+                                                    {"", 0},
+                                                    {"$5", 0},
+                                                    {".", 0},
+                                                    {"+-3", 0},
+                                                    {"e5", 0},
+                                                    {" 12.50  ", 12.5},
+                                                    {"-3.", -3},
+                                                    {"1.", 1},
+                                                    {"0.10035", 0.10035},
+                                                    {"1234567890123456", 1234567890123456}};
+    for (const auto& [text, value] : cases) { // as text, and as a field's bytes
         EXPECT_EQ(leadingNumber(QString::fromLatin1(text)), value) << text;
+        EXPECT_EQ(leadingNumber(text, int(strlen(text))), value) << text;
+    }
     test::expectFailure([] { leadingNumber(QStringLiteral("1e400")); }, "Overflow");
     EXPECT_EQ(leadingNumber("5\xB5", 2), 5); // in field bytes a byte above 0x7F ends it
 }
