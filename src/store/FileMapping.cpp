@@ -59,8 +59,8 @@ FileMapping::FileMapping(int fd, qint64 offset, qint64 length) {
         return;
     installHandler();
     const qint64 lead = offset % static_cast<qint64>(g_pageSize);
-    void* data = ::mmap(nullptr, static_cast<std::size_t>(lead + length), PROT_READ, MAP_SHARED, fd,
-                        offset - lead);
+    void* data = ::mmap(nullptr, static_cast<std::size_t>(lead + length), PROT_READ,
+                        MAP_SHARED | MAP_POPULATE, fd, offset - lead);
     if (data == MAP_FAILED) return;
     m_data = static_cast<char*>(data);
     m_lead = lead;

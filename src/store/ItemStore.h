@@ -37,10 +37,10 @@ public:
     // range), in one pass over the file.
     ListedItems readItems(const std::vector<qint32>& ids, std::optional<Money>& total);
     // All To List: puts each of these items that is not marked "Y" on the list with its
-    // default quantity, in one opening of the file, made durable once. A record that cannot
-    // be read ends it (the failure passes on); one that cannot be written is reported as a
-    // failed selection and the next goes on. `handled` tells whether every item was, when the
-    // file then fails to be made durable.
+    // default quantity, in one opening of the file (in the file's order), made durable once. A
+    // record that cannot be read ends it (the failure passes on); one that cannot be written is
+    // reported as a failed selection and the next goes on. `handled` tells whether every item was,
+    // when the file then fails to be made durable.
     void putOnList(const std::vector<qint32>& ids, bool& handled);
 
     // ---- These report their own failure and return their failure value.

@@ -2,6 +2,8 @@
 
 #include "core/CodePage.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -41,48 +43,30 @@ const Ranks& ranks() {
 } // namespace
 
 void ListOrder::begin() {
-    const int number = count();
-    m_entries.push_back(Entry{{0, 0}, static_cast<quint32>(m_bytes.size()), 0, number});
+    m_entries.push_back(Entry{{0, 0, 0, 0}, static_cast<quint32>(m_bytes.size()), 0});
 }
 
 void ListOrder::append(const char* bytes, int size) {
-    const Ranks& r = ranks();
-    const std::size_t at = m_bytes.size();
     m_bytes.append(bytes, static_cast<std::size_t>(size));
-    m_ranks.resize(at + static_cast<std::size_t>(size));
-    for (int i = 0; i < size; ++i)
-        m_ranks[at + static_cast<std::size_t>(i)] = static_cast<char>(r.of(bytes[i]));
     m_entries.back().size += static_cast<quint32>(size);
 }
 
-ListOrder::Piece ListOrder::piece(const QString& text) {
-    Piece p{toCp1252(text), QByteArray()};
-    const Ranks& r = ranks();
-    p.ranks.resize(p.bytes.size());
-    for (qsizetype i = 0; i < p.bytes.size(); ++i)
-        p.ranks[i] = static_cast<char>(r.of(p.bytes[i]));
-    return p;
+void ListOrder::append(const Piece& piece) {
+    append(piece.bytes.constData(), static_cast<int>(piece.bytes.size()));
 }
 
-void ListOrder::append(const Piece& piece) {
-    m_bytes.append(piece.bytes.constData(), static_cast<std::size_t>(piece.bytes.size()));
-    m_ranks.append(piece.ranks.constData(), static_cast<std::size_t>(piece.ranks.size()));
-    m_entries.back().size += static_cast<quint32>(piece.bytes.size());
+ListOrder::Piece ListOrder::piece(const QString& text) {
+    return Piece{toCp1252(text)};
 }
 
 QString ListOrder::text(int entry) const {
-    const Entry& e =
-        m_entries[static_cast<std::size_t>(m_numbers.empty() ? entry : m_numbers[entry])];
+    const Entry& e = m_entries[static_cast<std::size_t>(entry)];
     return fromCp1252(m_bytes.data() + e.offset, int(e.size));
 }
 
 std::vector<int> ListOrder::sorted() {
-    if (m_numbers.empty()) { // where each entry stands, for text() once they are sorted
-        m_numbers.resize(m_entries.size());
-        for (std::size_t i = 0; i < m_entries.size(); ++i)
-            m_numbers[static_cast<std::size_t>(m_entries[i].number)] = static_cast<int>(i);
-    }
-    if (!ranks().usable) { // a character folds into more than one: sort the folded texts
+    const Ranks& r = ranks();
+    if (!r.usable) { // a character folds into more than one: sort the folded texts
         std::vector<QString> keys(m_entries.size());
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             keys[i] = listSortKey(text(static_cast<int>(i)));
@@ -93,29 +77,39 @@ std::vector<int> ListOrder::sorted() {
                          [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
         return order;
     }
-    const auto* keys = reinterpret_cast<const unsigned char*>(m_ranks.data());
+    const char* bytes = m_bytes.data();
+    // Each entry's first kPrefix ranks, as four words compared as numbers: the first rank the
+    // highest byte of the first word.
     for (Entry& e : m_entries) {
-        e.prefix[0] = e.prefix[1] = 0;
-        for (quint32 i = 0; i < 16 && i < e.size; ++i)
-            e.prefix[i / 8] |= quint64(keys[e.offset + i]) << (8 * (7 - i % 8));
+        unsigned char first[kPrefix] = {};
+        const quint32 n = std::min(e.size, kPrefix);
+        for (quint32 i = 0; i < n; ++i)
+            first[i] = r.of(bytes[e.offset + i]);
+        for (int w = 0; w < 4; ++w) {
+            quint64 word;
+            std::memcpy(&word, first + 8 * w, 8);
+            e.prefix[w] = qFromBigEndian(word);
+        }
     }
-    // Equal texts keep the order they were gathered in, which is the order of their bytes.
-    std::sort(m_entries.begin(), m_entries.end(), [&](const Entry& a, const Entry& b) {
-        if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
-        if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+    // The entries stay where they are; their numbers are put in order. Equal texts keep the
+    // order they were gathered in, which is the order of their bytes.
+    std::vector<int> order(m_entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    const Entry* entries = m_entries.data();
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
+        const Entry& a = entries[x];
+        const Entry& b = entries[y];
+        for (int w = 0; w < 4; ++w)
+            if (a.prefix[w] != b.prefix[w]) return a.prefix[w] < b.prefix[w];
         const quint32 common = std::min(a.size, b.size);
-        if (common > 16) {
-            if (const int c = std::memcmp(keys + a.offset + 16, keys + b.offset + 16, common - 16))
-                return c < 0;
+        for (quint32 i = kPrefix; i < common; ++i) {
+            const unsigned char p = r.of(bytes[a.offset + i]), q = r.of(bytes[b.offset + i]);
+            if (p != q) return p < q;
         }
         if (a.size != b.size) return a.size < b.size;
         return a.offset < b.offset;
     });
-    std::vector<int> order(m_entries.size());
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        order[i] = m_entries[i].number;
-        m_numbers[static_cast<std::size_t>(m_entries[i].number)] = static_cast<int>(i);
-    }
     return order;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The order of a list's entries gathered during a scan: ascending by text without regard to
 // case, equal texts in the order gathered. It is worked out on the texts' Windows-1252 bytes,
-// each byte standing for the rank of its case-folded character, so no text is decoded or
-// folded to be sorted.
+// each byte standing for the rank of its case-folded character (the first 32 of them kept as
+// four words), so no text is decoded or folded to be sorted.
 #include <QByteArray>
 #include <QString>
 #include <string>
@@ -16,9 +16,9 @@ public:
     void begin();
     void append(const char* bytes, int size);
     void append(char byte) { append(&byte, 1); }
-    // A piece that comes back often (a category name), its ranks worked out once.
+    // A piece that comes back often (a category name), encoded once.
     struct Piece {
-        QByteArray bytes, ranks;
+        QByteArray bytes;
     };
     static Piece piece(const QString& text);
     void append(const Piece& piece);
@@ -30,15 +30,13 @@ public:
     QString text(int entry) const;
 
 private:
+    static constexpr quint32 kPrefix = 32; // ranks compared as four words
     struct Entry {
-        quint64 prefix[2]; // the first sixteen ranks, the first the highest
+        quint64 prefix[4]; // the first 32 ranks, the first the highest
         quint32 offset, size;
-        int number;
     };
-    std::string m_bytes; // the texts, one after the other
-    std::string m_ranks; // for each byte of m_bytes, the rank of its folded character
-    std::vector<Entry> m_entries;
-    std::vector<int> m_numbers; // entry number -> its place in m_entries before sorting
+    std::string m_bytes;          // the texts, one after the other
+    std::vector<Entry> m_entries; // in the order begun
 };
 
 // The comparison key of a list entry's text: letter case does not count.

@@ -132,7 +132,9 @@ void RecordFile::read(qint64 n, char* out, const char* blank) const {
 }
 
 void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
-    const qint64 before = length();
+    // The file as this object last knew it is long enough for a write in place; only a write
+    // that may lengthen it asks for its length.
+    const qint64 before = m_knownLength >= offset + size ? m_knownLength : length();
     // A gap between the end and the record is filled with blank records first, chunk by
     // chunk, so that the file never holds bytes that no record layout wrote.
     if (offset > before) {
@@ -148,6 +150,7 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     }
     writeAll(offset, data, size, before);
     m_written = true;
+    m_knownLength = std::max(before, offset + size);
 }
 
 void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {

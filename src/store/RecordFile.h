@@ -92,6 +92,7 @@ private:
     int m_recordLength;
     QByteArray m_blank;
     bool m_written = false;
+    qint64 m_knownLength = -1; // at least this long, as this object wrote it
 };
 
 // The calls that make written records durable and let a file go. Tests put failing or counting

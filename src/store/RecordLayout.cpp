@@ -7,15 +7,6 @@
 
 namespace cw {
 
-std::pair<const char*, int> TextField::trimmedBytes(const char* record) const {
-    int b = offset, e = offset + width;
-    while (b < e && record[b] == ' ')
-        ++b;
-    while (e > b && record[e - 1] == ' ')
-        --e;
-    return {record + b, e - b};
-}
-
 QString TextField::read(const char* record) const {
     const auto [bytes, size] = trimmedBytes(record);
     return fromCp1252(bytes, size);

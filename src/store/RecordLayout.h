@@ -2,6 +2,7 @@
 // Byte layouts of the two record files. Text fields are Windows-1252, left-aligned, padded
 // with spaces and cut to their width; readers trim spaces only.
 #include <QString>
+#include <cstring>
 #include <utility>
 
 namespace cw {
@@ -16,7 +17,19 @@ struct TextField {
     QString read(const char* record) const; // decoded and trimmed of spaces
     // The field's bytes without leading and trailing spaces, as read() decodes them: where
     // they begin, and how many.
-    std::pair<const char*, int> trimmedBytes(const char* record) const;
+    std::pair<const char*, int> trimmedBytes(const char* record) const {
+        int b = offset, e = offset + width;
+        while (b < e && record[b] == ' ')
+            ++b;
+        // A field is mostly padding: its trailing blanks are passed over eight at a time.
+        for (quint64 word; e - b >= 8; e -= 8) {
+            std::memcpy(&word, record + e - 8, 8);
+            if (word != 0x2020202020202020ull) break;
+        }
+        while (e > b && record[e - 1] == ' ')
+            --e;
+        return {record + b, e - b};
+    }
     void write(char* record, const QString& value) const; // encoded, padded or cut
     bool isBlank(const char* record) const;               // only spaces
 };
