@@ -10,6 +10,8 @@
 #include "store/RecordFile.h"
 
 #include <QRandomGenerator>
+#include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -18,7 +20,7 @@ namespace {
 
 // The columns written: all but the hidden ID.
 constexpr int kFirstColumn = ShoppingListModel::Aisle;
-constexpr int kLastColumn = ShoppingListModel::Total;
+static_assert(ShoppingListModel::Total - kFirstColumn + 1 == kExportFields);
 // Records gathered before they are written, so that a long list takes few writes.
 constexpr int kRecordsPerWrite = 256;
 
@@ -28,60 +30,104 @@ const char* const kPrompt =
     "databases.";
 
 // Bytes a cell takes between its quotes: every quote inside it is written twice.
-int quotedSize(const QByteArray& text) {
-    return text.size() + text.count('"');
+int quotedSize(QByteArrayView text) {
+    int quotes = 0;
+    for (const char *p = text.data(), *end = p + text.size();
+         (p = static_cast<const char*>(std::memchr(p, '"', std::size_t(end - p)))); ++p)
+        ++quotes;
+    return static_cast<int>(text.size()) + quotes;
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    return text;
 }
 
 } // namespace
 
-QByteArray exportLine(const QStringList& cells) {
-    std::vector<QByteArray> texts;
-    texts.reserve(cells.size());
-    for (const QString& cell : cells)
-        texts.push_back(toCp1252(trimSpaces(cell)));
+namespace {
 
+// A line that is too long for its record: the longest cell loses its last character, again
+// and again, until the line fits; quotes are cut in pairs.
+void appendCutRecord(std::array<QByteArrayView, kExportFields> texts, char* record) {
+    std::array<int, kExportFields> sizes{};
     // Two quotes per cell, a comma between cells, CR LF at the end.
-    const int n = static_cast<int>(texts.size());
-    const int frame = 2 * n + (n > 0 ? n - 1 : 0) + 2;
-    const int room = kExportRecordLength - frame;
-    std::vector<int> sizes;
+    const int room = kExportRecordLength - (3 * kExportFields - 1) - 2;
     int total = 0;
-    for (const QByteArray& t : texts) {
-        sizes.push_back(quotedSize(t));
-        total += sizes.back();
+    for (int i = 0; i < kExportFields; ++i) {
+        sizes[i] = quotedSize(texts[i]);
+        total += sizes[i];
     }
     while (total > room) {
         int longest = 0;
-        for (int i = 1; i < n; ++i)
+        for (int i = 1; i < kExportFields; ++i)
             if (sizes[i] > sizes[longest]) longest = i;
         const int cut = texts[longest].endsWith('"') ? 2 : 1;
         texts[longest].chop(1);
         sizes[longest] -= cut;
         total -= cut;
     }
-
-    QByteArray line;
-    line.reserve(kExportRecordLength);
-    for (int i = 0; i < n; ++i) {
-        if (i > 0) line += ',';
-        line += '"';
+    char* p = record;
+    for (int i = 0; i < kExportFields; ++i) {
+        if (i > 0) *p++ = ',';
+        *p++ = '"';
         for (const char c : texts[i]) {
-            if (c == '"') line += '"';
-            line += c;
+            if (c == '"') *p++ = '"';
+            *p++ = c;
         }
-        line += '"';
+        *p++ = '"';
     }
-    line += "\r\n";
-    return line;
+    *p++ = '\r';
+    *p++ = '\n';
+    std::memset(p, ' ', static_cast<std::size_t>(record + kExportRecordLength - p));
 }
 
-QByteArray exportRecord(const ShoppingListModel& list, int row) {
-    QStringList cells;
-    for (int col = kFirstColumn; col <= kLastColumn; ++col)
-        cells << (row < 0 ? ShoppingListModel::heading(col) : list.cell(row, col));
-    QByteArray record = exportLine(cells);
-    record.append(kExportRecordLength - record.size(), ' ');
-    return record;
+} // namespace
+
+void appendExportRecord(const std::array<QByteArrayView, kExportFields>& cells, QByteArray& out) {
+    std::array<QByteArrayView, kExportFields> texts;
+    std::array<int, kExportFields> sizes{};
+    int length = 3 * kExportFields - 1 + 2; // quotes, commas, CR LF
+    for (int i = 0; i < kExportFields; ++i) {
+        texts[i] = trimmed(cells[i]);
+        sizes[i] = quotedSize(texts[i]);
+        length += sizes[i];
+    }
+    const qsizetype start = out.size();
+    out.resize(start + kExportRecordLength);
+    char* const record = out.data() + start;
+    if (length > kExportRecordLength) return appendCutRecord(texts, record);
+    char* p = record;
+    for (int i = 0; i < kExportFields; ++i) {
+        if (i > 0) *p++ = ',';
+        *p++ = '"';
+        if (sizes[i] == texts[i].size()) { // no quote inside
+            std::memcpy(p, texts[i].data(), static_cast<std::size_t>(sizes[i]));
+            p += sizes[i];
+        } else {
+            for (const char c : texts[i]) {
+                if (c == '"') *p++ = '"';
+                *p++ = c;
+            }
+        }
+        *p++ = '"';
+    }
+    *p++ = '\r';
+    *p++ = '\n';
+    std::memset(p, ' ', static_cast<std::size_t>(record + kExportRecordLength - p));
+}
+
+QByteArray exportLine(const QStringList& cells) {
+    std::array<QByteArray, kExportFields> bytes;
+    std::array<QByteArrayView, kExportFields> views;
+    for (int i = 0; i < kExportFields; ++i)
+        views[i] = bytes[i] = toCp1252(cells.value(i));
+    QByteArray record;
+    appendExportRecord(views, record);
+    return record.left(record.lastIndexOf("\r\n") + 2);
 }
 
 void exportList(Context& ctx, const ShoppingListModel& list) {
@@ -114,15 +160,22 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
             file.emplace(written, kExportRecordLength, nullptr, RecordFile::Access::New);
             // The headings first, then a record for each row.
             QByteArray records;
+            records.reserve(kRecordsPerWrite * kExportRecordLength);
+            std::array<QByteArray, kExportFields> headings;
+            std::array<QByteArrayView, kExportFields> cells;
+            for (int i = 0; i < kExportFields; ++i)
+                cells[i] = headings[i] = toCp1252(ShoppingListModel::heading(kFirstColumn + i));
+            ShoppingListModel::Scratch scratch;
             qint64 next = 1;
             for (int row = -1; row < list.rowCount(); ++row) {
-                records += exportRecord(list, row);
+                if (row >= 0) list.rowBytes(row, cells, scratch);
+                appendExportRecord(cells, records);
                 if (records.size() == kRecordsPerWrite * kExportRecordLength ||
                     row == list.rowCount() - 1) {
                     const qint64 count = records.size() / kExportRecordLength;
                     file->write(next, records.constData(), count);
                     next += count;
-                    records.truncate(0);
+                    records.resize(0);
                 }
             }
             file->close();

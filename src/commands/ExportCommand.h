@@ -5,11 +5,14 @@
 #include "core/Context.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringList>
+#include <array>
 
 namespace cw {
 
 constexpr int kExportRecordLength = 300;
+constexpr int kExportFields = 6; // Isle, Item, Size, Category, Qty, Total
 
 class ShoppingListModel;
 
@@ -21,7 +24,8 @@ void exportList(Context& ctx, const ShoppingListModel& list);
 // until it fits; quotes, commas and the CR LF are never cut.
 QByteArray exportLine(const QStringList& cells);
 
-// The record of one row (-1 for the headings): its line padded with blanks to 300 bytes.
-QByteArray exportRecord(const ShoppingListModel& list, int row);
+// The record of one row's six cells (Windows-1252), appended to `out`: its line as above,
+// padded with blanks to 300 bytes.
+void appendExportRecord(const std::array<QByteArrayView, kExportFields>& cells, QByteArray& out);
 
 } // namespace cw

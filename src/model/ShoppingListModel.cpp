@@ -3,6 +3,10 @@
 #include "core/CodePage.h"
 #include "core/Failure.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
 namespace cw {
 namespace {
 
@@ -17,8 +21,9 @@ const QStringList& format() {
 }
 
 // The cost as the grid has always read it: the number its two-decimal form begins with. A plain
-// number of at most two decimals is that form already.
-double shownCost(const char* bytes, int size) {
+// number of at most two decimals is that form already, and the number the item read.
+double shownCost(const ListedItems& items, int item) {
+    const auto [bytes, size] = items.bytes(item, ListedItems::Field::Cost);
     int i = 0, digits = 0, decimals = -1;
     if (i < size && (bytes[i] == '-' || bytes[i] == '+')) ++i;
     for (; i < size; ++i) {
@@ -31,7 +36,7 @@ double shownCost(const char* bytes, int size) {
             break;
         }
     }
-    if (i == size && digits > 0 && decimals <= 2) return leadingNumber(bytes, size);
+    if (i == size && digits > 0 && decimals <= 2) return items.cost(item);
     return leadingNumber(formatFixed(fromCp1252(bytes, size)));
 }
 
@@ -108,20 +113,68 @@ QString ShoppingListModel::cell(int row, int column) const {
     }
 }
 
+void ShoppingListModel::rowBytes(int row, std::array<QByteArrayView, 6>& cells,
+                                 Scratch& scratch) const {
+    checkRow(row);
+    // The rows are read one after the other while the items lie in the order of the file:
+    // the items of the rows ahead are fetched from memory meanwhile.
+    const std::size_t ahead = static_cast<std::size_t>(row) + 8;
+    if (ahead < m_rows.size()) m_items.prefetch(m_rows[ahead].item);
+    const Row& r = m_rows[static_cast<std::size_t>(row)];
+    auto kept = [&](Field field) {
+        const auto [bytes, size] = m_items.bytes(r.item, field);
+        return QByteArrayView(bytes, size);
+    };
+    cells[0] = kept(Field::Aisle);
+    cells[1] = kept(Field::Description);
+    cells[2] = kept(Field::Size);
+    const auto name = m_nameBytes.constFind(m_items.categoryId(r.item));
+    cells[3] = name == m_nameBytes.cend() ? QByteArrayView() : QByteArrayView(*name);
+    const auto typed = m_typed.isEmpty() ? m_typed.cend() : m_typed.constFind(row);
+    if (typed != m_typed.cend()) {
+        scratch.quantity = toCp1252(typed->first);
+        scratch.total = toCp1252(typed->second);
+        cells[4] = scratch.quantity;
+        cells[5] = scratch.total;
+        return;
+    }
+    const QByteArrayView quantity = kept(Field::ListQuantity);
+    // A whole number written plainly is its whole-number format already.
+    const bool plain =
+        !quantity.isEmpty() && quantity.size() < 16 && quantity.front() >= '1' &&
+        quantity.front() <= '9' &&
+        std::all_of(quantity.begin(), quantity.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!plain)
+        scratch.quantity = toCp1252(formatWhole(fromCp1252(quantity.data(), int(quantity.size()))));
+    cells[4] = plain ? quantity : QByteArrayView(scratch.quantity);
+    cells[5] = QByteArrayView(scratch.digits, r.lineCost.writeFixed(scratch.digits));
+}
+
 void ShoppingListModel::showRows(ListedItems items, std::vector<int> rows,
                                  QHash<qint32, QString> names) {
     beginResetModel();
-    m_items = std::move(items);
     m_names = std::move(names);
+    m_nameBytes.clear();
+    for (auto it = m_names.cbegin(); it != m_names.cend(); ++it)
+        m_nameBytes.insert(it.key(), toCp1252(it.value()));
     m_typed.clear();
     m_rows.clear();
     m_rows.reserve(rows.size());
+    m_items = std::move(items);
     try {
+        // The rows' line costs, worked out in the order the items were read.
+        std::vector<std::optional<Money>> lineCosts(static_cast<std::size_t>(m_items.count()));
+        for (int item = 0; item < m_items.count(); ++item) {
+            try {
+                lineCosts[static_cast<std::size_t>(item)] =
+                    Money::fromDouble(shownCost(m_items, item) * m_items.quantity(item));
+            } catch (const Failure&) { // past the range: the rows end before it
+            }
+        }
         for (const int item : rows) {
-            const auto [cost, costSize] = m_items.bytes(item, Field::Cost);
-            const auto [quantity, quantitySize] = m_items.bytes(item, Field::ListQuantity);
-            const double line = shownCost(cost, costSize) * leadingNumber(quantity, quantitySize);
-            m_rows.push_back(Row{item, Money::fromDouble(line)});
+            const std::optional<Money>& line = lineCosts[static_cast<std::size_t>(item)];
+            if (!line) throw Failure("Overflow");
+            m_rows.push_back(Row{item, *line});
         }
     } catch (...) {
         endResetModel();

@@ -7,7 +7,9 @@
 #include "store/ListedItems.h"
 
 #include <QAbstractTableModel>
+#include <QByteArrayView>
 #include <QHash>
+#include <array>
 #include <vector>
 
 namespace cw {
@@ -30,6 +32,13 @@ public:
     static Qt::Alignment alignment(int column);
     // A row's cell; throws Failure for a row or column out of range.
     QString cell(int row, int column) const;
+    // A row's cells Isle to Total in Windows-1252 (the export's way to read the list): views
+    // of the bytes kept, or of `scratch`, where they had to be made.
+    struct Scratch {
+        char digits[Money::kFixedSize];
+        QByteArray quantity, total;
+    };
+    void rowBytes(int row, std::array<QByteArrayView, 6>& cells, Scratch& scratch) const;
     qint32 idAt(int row) const;
     // The running total as shown: ".00" before the first refill.
     QString totalText() const { return m_total; }
@@ -55,6 +64,7 @@ private:
     ListedItems m_items;
     std::vector<Row> m_rows;
     QHash<qint32, QString> m_names;
+    QHash<qint32, QByteArray> m_nameBytes;           // the names in Windows-1252
     QHash<int, std::pair<QString, QString>> m_typed; // row -> Qty and Total set from the keypad
     QString m_total = QStringLiteral(".00");
 };
