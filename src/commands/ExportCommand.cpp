@@ -38,14 +38,6 @@ int quotedSize(QByteArrayView text) {
     return static_cast<int>(text.size()) + quotes;
 }
 
-QByteArrayView trimmed(QByteArrayView text) {
-    while (!text.isEmpty() && text.front() == ' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == ' ')
-        text.chop(1);
-    return text;
-}
-
 } // namespace
 
 namespace {
@@ -88,11 +80,10 @@ void appendCutRecord(std::array<QByteArrayView, kExportFields> texts, char* reco
 } // namespace
 
 void appendExportRecord(const std::array<QByteArrayView, kExportFields>& cells, QByteArray& out) {
-    std::array<QByteArrayView, kExportFields> texts;
+    const std::array<QByteArrayView, kExportFields>& texts = cells; // trimmed already
     std::array<int, kExportFields> sizes{};
     int length = 3 * kExportFields - 1 + 2; // quotes, commas, CR LF
     for (int i = 0; i < kExportFields; ++i) {
-        texts[i] = trimmed(cells[i]);
         sizes[i] = quotedSize(texts[i]);
         length += sizes[i];
     }
@@ -124,7 +115,7 @@ QByteArray exportLine(const QStringList& cells) {
     std::array<QByteArray, kExportFields> bytes;
     std::array<QByteArrayView, kExportFields> views;
     for (int i = 0; i < kExportFields; ++i)
-        views[i] = bytes[i] = toCp1252(cells.value(i));
+        views[i] = bytes[i] = toCp1252(trimSpaces(cells.value(i)));
     QByteArray record;
     appendExportRecord(views, record);
     return record.left(record.lastIndexOf("\r\n") + 2);
@@ -164,7 +155,8 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
             std::array<QByteArray, kExportFields> headings;
             std::array<QByteArrayView, kExportFields> cells;
             for (int i = 0; i < kExportFields; ++i)
-                cells[i] = headings[i] = toCp1252(ShoppingListModel::heading(kFirstColumn + i));
+                cells[i] = headings[i] =
+                    toCp1252(trimSpaces(ShoppingListModel::heading(kFirstColumn + i)));
             ShoppingListModel::Scratch scratch;
             qint64 next = 1;
             for (int row = -1; row < list.rowCount(); ++row) {

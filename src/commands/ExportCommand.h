@@ -24,8 +24,8 @@ void exportList(Context& ctx, const ShoppingListModel& list);
 // until it fits; quotes, commas and the CR LF are never cut.
 QByteArray exportLine(const QStringList& cells);
 
-// The record of one row's six cells (Windows-1252), appended to `out`: its line as above,
-// padded with blanks to 300 bytes.
+// The record of one row's six cells (Windows-1252, trimmed), appended to `out`: its line as
+// above, padded with blanks to 300 bytes.
 void appendExportRecord(const std::array<QByteArrayView, kExportFields>& cells, QByteArray& out);
 
 } // namespace cw

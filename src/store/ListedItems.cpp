@@ -8,27 +8,32 @@ namespace cw {
 namespace {
 
 using L = ItemLayout;
-constexpr TextField kFields[] = {L::aisle, L::description, L::size, L::listQuantity, L::cost};
+constexpr TextField kFieldsKept[] = {L::aisle, L::description, L::size, L::listQuantity, L::cost};
 static_assert(L::listQuantity.offset + L::listQuantity.width == 185);
-
-TextField fieldOf(ListedItems::Field field) {
-    return kFields[static_cast<int>(field)];
-}
 
 } // namespace
 
 void ListedItems::clear() {
     m_ids.clear();
+    m_trimmed.clear();
     m_records.clear();
 }
 
 void ListedItems::reserve(std::size_t items) {
     m_ids.reserve(items);
+    m_trimmed.reserve(items);
     m_records.reserve(items * kSpan);
 }
 
 void ListedItems::add(qint32 id, const char* record) {
     m_ids.push_back(id);
+    Trimmed t;
+    for (int f = 0; f < kTrimmedFields; ++f) {
+        const auto [bytes, size] = kFieldsKept[f].trimmedBytes(record);
+        t.begin[f] = static_cast<quint8>(bytes - record - kFieldsKept[f].offset);
+        t.size[f] = static_cast<quint8>(size);
+    }
+    m_trimmed.push_back(t);
     m_records.append(record, kSpan);
 }
 
@@ -45,14 +50,19 @@ qint32 ListedItems::categoryId(int index) const {
 }
 
 std::pair<const char*, int> ListedItems::bytes(int index, Field field) const {
-    return fieldOf(field).trimmedBytes(record(index));
+    const auto f = static_cast<int>(field);
+    if (f >= kTrimmedFields) return kFieldsKept[f].trimmedBytes(record(index));
+    const Trimmed& t = m_trimmed[static_cast<std::size_t>(index)];
+    return {record(index) + kFieldsKept[f].offset + t.begin[f], t.size[f]};
 }
 
 QString ListedItems::text(int index, Field field) const {
-    return fieldOf(field).read(record(index));
+    const auto [data, size] = bytes(index, field);
+    return fromCp1252(data, size);
 }
 
 void ListedItems::prefetch(int index) const {
+    __builtin_prefetch(&m_trimmed[static_cast<std::size_t>(index)]);
     const char* r = record(index);
     for (std::size_t at = 0; at < kSpan; at += 64)
         __builtin_prefetch(r + at);

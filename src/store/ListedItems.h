@@ -50,7 +50,15 @@ private:
     const char* record(int index) const {
         return m_records.data() + static_cast<std::size_t>(index) * kSpan;
     }
+    // Where the aisle's and the description's texts lie inside their padding, found once as
+    // the item is added (the sort keys are made of them); the other fields are trimmed when
+    // read.
+    static constexpr int kTrimmedFields = 2;
+    struct Trimmed {
+        quint8 begin[kTrimmedFields], size[kTrimmedFields];
+    };
     std::vector<qint32> m_ids;
+    std::vector<Trimmed> m_trimmed;
     std::string m_records; // kSpan bytes for each item, one after the other
 };
 

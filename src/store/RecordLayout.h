@@ -2,6 +2,7 @@
 // Byte layouts of the two record files. Text fields are Windows-1252, left-aligned, padded
 // with spaces and cut to their width; readers trim spaces only.
 #include <QString>
+#include <QtEndian>
 #include <cstring>
 #include <utility>
 
@@ -21,10 +22,13 @@ struct TextField {
         int b = offset, e = offset + width;
         while (b < e && record[b] == ' ')
             ++b;
-        // A field is mostly padding: its trailing blanks are passed over eight at a time.
+        // A field is mostly padding: it is searched from its end eight bytes at a time, and
+        // the last byte that is no blank found in the word (the highest, read little-endian).
+        constexpr quint64 kBlanks = 0x2020202020202020ull;
         for (quint64 word; e - b >= 8; e -= 8) {
             std::memcpy(&word, record + e - 8, 8);
-            if (word != 0x2020202020202020ull) break;
+            if (const quint64 other = qFromLittleEndian(word) ^ kBlanks)
+                return {record + b, e - 8 + (63 - __builtin_clzll(other)) / 8 + 1 - b};
         }
         while (e > b && record[e - 1] == ' ')
             --e;
