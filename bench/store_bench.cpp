@@ -209,8 +209,7 @@ void storeAllToList(benchmark::State& state, int n) {
         f.restore();
         g_syncs = 0;
         state.ResumeTiming();
-        bool handled = false;
-        ItemStore(f.ctx).putOnList(ids, handled);
+        ItemStore(f.ctx).putOnList(ids).wait();
     }
     durabilityCalls().sync = ::fdatasync;
     state.counters["syncs"] = g_syncs;

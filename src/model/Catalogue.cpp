@@ -143,15 +143,11 @@ void Catalogue::putAllOnList() {
         ids.reserve(static_cast<std::size_t>(m_items.count()));
         for (int row = 0; row < m_items.count(); ++row)
             ids.push_back(m_items.idAt(row));
-        bool handled = false;
-        try {
-            ItemStore(m_ctx).putOnList(ids, handled);
-        } catch (...) {
-            // Every item written, the file not made durable: the list shows them all the same.
-            if (handled) emit shoppingListChanged();
-            throw;
-        }
+        PendingSync durable = ItemStore(m_ctx).putOnList(ids);
+        // The list is read again while the disk makes the writes durable. Should that fail,
+        // every item was written all the same, and the list shows them before the report.
         emit shoppingListChanged();
+        durable.wait();
     });
 }
 

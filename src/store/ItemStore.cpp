@@ -233,8 +233,7 @@ ListedItems ItemStore::readItems(const std::vector<qint32>& ids, std::optional<M
     return items;
 }
 
-void ItemStore::putOnList(const std::vector<qint32>& ids, bool& handled) {
-    handled = false;
+PendingSync ItemStore::putOnList(const std::vector<qint32>& ids) {
     // In the order of the file: the pages are met one after the other, which costs the
     // system half the time of meeting them at random.
     std::vector<qint32> inOrder = ids;
@@ -256,8 +255,7 @@ void ItemStore::putOnList(const std::vector<qint32>& ids, bool& handled) {
         skip([&] { file.close(); }); // what was written is made durable all the same
         throw;
     }
-    handled = true;
-    file.close();
+    return file.closeInBackground();
 }
 
 qint32 ItemStore::add(const Item& item) {

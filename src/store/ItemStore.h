@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "store/Item.h"
 #include "store/ListedItems.h"
+#include "store/PendingSync.h"
 #include "store/SortOrder.h"
 
 #include <QString>
@@ -38,10 +39,10 @@ public:
     ListedItems readItems(const std::vector<qint32>& ids, std::optional<Money>& total);
     // All To List: puts each of these items that is not marked "Y" on the list with its
     // default quantity, in one opening of the file (in the file's order), made durable once. A
-    // record that cannot be read ends it (the failure passes on); one that cannot be written is
-    // reported as a failed selection and the next goes on. `handled` tells whether every item was,
-    // when the file then fails to be made durable.
-    void putOnList(const std::vector<qint32>& ids, bool& handled);
+    // record that cannot be read ends it (the failure passes on, what was written made durable);
+    // one that cannot be written is reported as a failed selection and the next goes on. Once
+    // every item is handled, the sync runs while the caller goes on; it waits on the result.
+    [[nodiscard]] PendingSync putOnList(const std::vector<qint32>& ids);
 
     // ---- These report their own failure and return their failure value.
 

@@ -304,6 +304,13 @@ void RecordFile::close() {
     if (const int err = syncAndClose(fd, m_written)) fail(err);
 }
 
+PendingSync RecordFile::closeInBackground() {
+    const int fd = m_fd;
+    m_fd = -1;
+    if (fd < 0) return {};
+    return PendingSync(std::async(std::launch::async, syncAndClose, fd, m_written));
+}
+
 int syncAndClose(int fd, bool sync) {
     DurabilityCalls& calls = durabilityCalls();
     int err = 0;

@@ -4,6 +4,8 @@
 // record is left; a file that was written is flushed to the disk before close reports success.
 // A write past the end never leaves a hole: the bytes between the old end and the record
 // (the rest of a trailing partial record, skipped records) are written as blank records.
+#include "store/PendingSync.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -75,6 +77,9 @@ public:
 
     // Flushes written data to the disk; throws on failure.
     void close();
+    // Lets the file go at once and flushes it on a thread of its own: the caller waits for
+    // the result when its other work is done.
+    PendingSync closeInBackground();
     void closeQuietly(); // closes without flushing or reporting (clean-up after a failure)
 
 private:

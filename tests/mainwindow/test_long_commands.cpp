@@ -1,10 +1,12 @@
 // A command that writes many records syncs each file once, under the wait cursor, and a sync
 // that fails is reported once under the command's name.
 #include "MainWindowFixture.h"
+#include "core/Busy.h"
 #include "store/RecordFile.h"
 
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <atomic>
 #include <cerrno>
 #include <unistd.h>
 
@@ -14,15 +16,37 @@ using namespace cw::test;
 namespace {
 
 bool g_syncFails = false;
-std::vector<int> g_cursors; // the override cursor's shape at each sync, -1 for none
+std::atomic<int> g_syncs{0}; // the sync may run on a thread of its own
 
 int observedSync(int fd) {
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    g_cursors.push_back(cursor ? cursor->shape() : -1);
+    ++g_syncs;
     if (!g_syncFails) return ::fdatasync(fd);
     errno = EIO;
     return -1;
 }
+
+// The wait cursor, and for each time it was shown, the syncs that ran while it was.
+class ObservedWaitCursor : public BusyIndicator {
+public:
+    explicit ObservedWaitCursor(BusyIndicator* shown) : m_shown(shown) {}
+    BusyIndicator* shown() const { return m_shown; }
+    void begin() override {
+        m_shown->begin();
+        if (m_depth++ > 0) return;
+        m_syncsBefore = g_syncs;
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        shapes.push_back(cursor ? cursor->shape() : -1);
+    }
+    void end() override {
+        if (--m_depth == 0) syncsWhileShown.push_back(g_syncs - m_syncsBefore);
+        m_shown->end();
+    }
+    std::vector<int> shapes, syncsWhileShown;
+
+private:
+    BusyIndicator* m_shown;
+    int m_depth = 0, m_syncsBefore = 0;
+};
 
 } // namespace
 
@@ -41,11 +65,16 @@ TEST_F(MainWindowTest, AllToListSyncsOnceUnderTheWaitCursorAndReportsAFailedSync
         g_syncFails = false;
     });
     durabilityCalls().sync = observedSync;
-    g_cursors.clear();
+    ObservedWaitCursor waitCursor(t.ctx.busy);
+    t.ctx.busy = &waitCursor;
+    const auto restoreCursor = qScopeGuard([&] { t.ctx.busy = waitCursor.shown(); });
 
     choose("lstCat", "Dairy");
+    waitCursor.shapes.clear(); // the items shown may have taken a moment too
+    waitCursor.syncsWhileShown.clear();
     click("cmdCatToList");
-    EXPECT_EQ(g_cursors, std::vector<int>{Qt::WaitCursor}); // four records, one sync
+    EXPECT_EQ(waitCursor.shapes, std::vector<int>{Qt::WaitCursor});
+    EXPECT_EQ(waitCursor.syncsWhileShown, std::vector<int>{1}); // four records, one sync
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(column(2), (QStringList{"Butter", "Cheese", "Milk", "Yogurt"}));
 

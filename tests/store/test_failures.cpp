@@ -36,7 +36,6 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
         ListedItems listed;
         std::vector<int> rows{0};
         std::optional<Money> total;
-        bool handled = false;
         // Each returns false when it failed. Those without a report's prefix have no trap.
         const std::tuple<const char*, int, std::function<bool()>> operations[] = {
             {"cCategory.blnFindRecord", M | N, [&] { return c.find(id).has_value(); }},
@@ -72,8 +71,8 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
             {"", M, [&] { return s.total().units() == 0; }},
             {"", M, [&] { return s.readItems({1}, total).count() == 1; }},
             {"", M | N, [&] {
-                 s.putOnList({id}, handled);
-                 return handled;
+                 s.putOnList({id}).wait();
+                 return true;
              }}};
         for (std::size_t row = 0; row < std::size(operations); ++row) {
             const auto& [operation, kindsMet, run] = operations[row];
