@@ -1,11 +1,13 @@
 #pragma once
 // The program's seams for a benchmark: boxes that answer at once (Yes to every question, a
 // preset text to every input box) and count the failures reported, settings kept in memory,
-// and an end that does nothing. The data directory is the benchmark's own.
+// an end that does nothing, and the change journal the program keeps. The data directory is the
+// benchmark's own.
 #include "core/Context.h"
 #include "core/Prompts.h"
 #include "platform/ProgramEnd.h"
 #include "platform/Settings.h"
+#include "store/ChangeJournal.h"
 
 #include <QHash>
 #include <iostream>
@@ -46,8 +48,10 @@ struct BenchProgram {
     AnsweringPrompts prompts;
     MemorySettings settings;
     NoEnd end;
+    ChangeJournal journal;
     Context ctx;
     explicit BenchProgram(const QString& dataDir) {
+        ctx.journal = &journal;
         ctx.prompts = &prompts;
         ctx.settings = &settings;
         ctx.programEnd = &end;

@@ -16,6 +16,7 @@ class Launcher;
 class LinePrinter;
 class BusyIndicator;
 class ErrorReporter;
+class ChangeJournal;
 
 class Context {
 public:
@@ -30,7 +31,8 @@ public:
     Registry* registry = nullptr;
     Launcher* launcher = nullptr;
     LinePrinter* printer = nullptr;
-    BusyIndicator* busy = nullptr; // shows that long work runs; none needed
+    BusyIndicator* busy = nullptr;    // shows that long work runs; none needed
+    ChangeJournal* journal = nullptr; // notes the user's changes to undo them; none kept
 
     QString dataDir;      // the program's data directory, without trailing "/"
     QString documentsDir; // the default export directory

@@ -24,8 +24,10 @@ using Access = RecordFile::Access;
 
 // Opens the file, runs the body, closes the file; failures pass to the caller. Operations
 // that only read open for reading, so that a read-only medium can be viewed.
-template <class Body> void open(const QString& path, Access access, Body&& body) {
+template <class Body>
+void open(const Context& ctx, const QString& path, Access access, Body&& body) {
     RecordFile file(path, L::kLength, L::blank(), access);
+    file.noteChangesIn(ctx.journal);
     body(file);
     file.close();
 }
@@ -130,7 +132,7 @@ ItemStore::ItemStore(Context& ctx)
 
 Item ItemStore::find(qint32 id) {
     Item item;
-    open(m_path, Access::Read, [&](RecordFile& f) {
+    open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
         char record[L::kLength];
         f.read(id, record, L::blank());
         item = itemFrom(id, record);
@@ -139,12 +141,12 @@ Item ItemStore::find(qint32 id) {
 }
 
 void ItemStore::remove(qint32 id) {
-    open(m_path, Access::ReadWrite, [&](RecordFile& f) { f.write(id, L::blank()); });
+    open(m_ctx, m_path, Access::ReadWrite, [&](RecordFile& f) { f.write(id, L::blank()); });
 }
 
 std::vector<ItemEntry> ItemStore::listCategory(qint32 categoryId) {
     std::vector<ItemEntry> entries;
-    open(m_path, Access::Read, [&](RecordFile& f) {
+    open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
         std::vector<qint32> ids;
         ListOrder order;
         f.forEachRecord(L::blank(), [&](qint64 n, const char* record) {
@@ -164,10 +166,10 @@ std::vector<ItemEntry> ItemStore::listCategory(qint32 categoryId) {
 }
 
 void ItemStore::removeCategory(qint32 categoryId) {
-    open(m_path, Access::ReadWrite, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64, char* record) {
+    open(m_ctx, m_path, Access::ReadWrite, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64, const char* record, char* changed) {
             if (L::categoryId(record) != categoryId) return Scan::Next;
-            std::memcpy(record, L::blank(), L::kLength);
+            std::memcpy(changed, L::blank(), L::kLength);
             return Scan::WriteBack;
         });
     });
@@ -176,10 +178,11 @@ void ItemStore::removeCategory(qint32 categoryId) {
 void ItemStore::clearList() {
     // Every record gets "N", free ones too; the records of a sparse file's holes are left
     // unused, as they read.
-    open(m_path, Access::ReadWrite, [&](RecordFile& f) {
-        f.scan(L::blank(), [&](qint64, char* record) {
+    open(m_ctx, m_path, Access::ReadWrite, [&](RecordFile& f) {
+        f.scan(L::blank(), [&](qint64, const char* record, char* changed) {
             if (L::mark(record) == 'N') return Scan::Next;
-            L::setMark(record, 'N');
+            std::memcpy(changed, record, L::kLength);
+            L::setMark(changed, 'N');
             return Scan::WriteBack;
         });
     });
@@ -187,7 +190,7 @@ void ItemStore::clearList() {
 
 Money ItemStore::total() {
     Money sum;
-    open(m_path, Access::Read, [&](RecordFile& f) {
+    open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
         f.forEachRecord(L::blank(), [&](qint64, const char* record) {
             if (L::isListed(record)) sum += lineCost(record);
             return true;
@@ -200,7 +203,7 @@ ListedItems ItemStore::readItems(const std::vector<qint32>& ids, std::optional<M
     ListedItems read;                        // the wanted records, in the order of the file
     std::vector<int> readAt(ids.size(), -1); // where each wanted one went in `read`
     std::optional<Money> sum = Money();
-    open(m_path, Access::Read, [&](RecordFile& f) {
+    open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
         // For each record of the file, where it is wanted (-1: not at all).
         const qint64 count = f.recordCount();
         std::vector<int> wanted(static_cast<std::size_t>(count) + 1, -1);
@@ -239,6 +242,7 @@ PendingSync ItemStore::putOnList(const std::vector<qint32>& ids) {
     std::vector<qint32> inOrder = ids;
     std::sort(inOrder.begin(), inOrder.end());
     RecordFile file(m_path, L::kLength, L::blank(), Access::ReadWrite);
+    file.noteChangesIn(m_ctx.journal);
     try {
         char record[L::kLength];
         for (const qint32 id : inOrder) {

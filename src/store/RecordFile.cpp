@@ -1,6 +1,7 @@
 #include "store/RecordFile.h"
 
 #include "core/Failure.h"
+#include "store/ChangeJournal.h"
 #include "store/FileMapping.h"
 
 #include <cerrno>
@@ -40,8 +41,9 @@ int openPath(const QByteArray& path, int flags) {
 } // namespace
 
 RecordFile::RecordFile(const QString& path, int recordLength, const char* blank, Access access)
-    : m_recordLength(recordLength), m_blank(blank ? QByteArray::fromRawData(blank, recordLength)
-                                                  : QByteArray(recordLength, ' ')) {
+    : m_path(path), m_recordLength(recordLength),
+      m_blank(blank ? QByteArray::fromRawData(blank, recordLength)
+                    : QByteArray(recordLength, ' ')) {
     const QByteArray native = path.toLocal8Bit();
     int fd = -1;
     switch (access) {
@@ -131,7 +133,26 @@ void RecordFile::read(qint64 n, char* out, const char* blank) const {
     blankZeroRecords(out, 1, blank);
 }
 
+bool RecordFile::noting() const {
+    return m_journal && m_noteWrites && m_journal->recording();
+}
+
+// The file's length, asked once and then followed through this object's own writes.
+qint64 RecordFile::exactLength() {
+    if (m_exactLength < 0) m_exactLength = length();
+    return m_exactLength;
+}
+
 void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
+    // A noted write keeps the bytes it replaces.
+    const bool note = noting();
+    std::vector<char> replaced;
+    qint64 exact = 0;
+    if (note) {
+        exact = exactLength();
+        replaced.resize(static_cast<std::size_t>(size));
+        if (offset < exact) readAt(offset, replaced.data(), std::min(size, exact - offset));
+    }
     // The file as this object last knew it is long enough for a write in place; only a write
     // that may lengthen it asks for its length.
     const qint64 before = m_knownLength >= offset + size ? m_knownLength : length();
@@ -151,6 +172,21 @@ void RecordFile::writeAt(qint64 offset, const char* data, qint64 size) {
     writeAll(offset, data, size, before);
     m_written = true;
     m_knownLength = std::max(before, offset + size);
+    if (m_exactLength >= 0) m_exactLength = std::max(m_exactLength, offset + size);
+    if (!note) return;
+    if (offset > exact) { // the blank records that filled the gap
+        std::vector<char> fill(static_cast<std::size_t>(offset - exact));
+        for (std::size_t k = 0; k < fill.size(); ++k)
+            fill[k] = m_blank.constData()[(exact + qint64(k)) % m_recordLength];
+        m_journal->noteWrite(m_path, exact, exact, nullptr, fill.data(), offset - exact);
+    }
+    m_journal->noteWrite(m_path, std::max(exact, offset), offset, replaced.data(), data, size);
+}
+
+void RecordFile::truncate(qint64 length) {
+    if (::ftruncate(m_fd, length) != 0) fail(errno);
+    m_written = true;
+    m_knownLength = m_exactLength = length;
 }
 
 void RecordFile::writeAll(qint64 offset, const char* data, qint64 size, qint64 before) {
@@ -230,35 +266,100 @@ void fillBlanks(char* records, qint64 got, qint64 want, const char* blank, int r
 
 } // namespace
 
-void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
-                      Holes holes, qint64 from) {
+void RecordFile::scan(const char* blank,
+                      const std::function<Scan(qint64, const char*, char*)>& visit, Holes holes,
+                      qint64 from) {
     const qint64 length = this->length();
     const qint64 count = recordCount(length, m_recordLength);
     if (count == 0) return;
+    const int len = m_recordLength;
     // The buffer holds a chunk, or the whole file when that is smaller.
-    const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / m_recordLength), count);
-    std::vector<char> buf(static_cast<std::size_t>(perChunk * m_recordLength));
+    const qint64 perChunk = std::min(std::max<qint64>(1, kChunkBytes / len), count);
+    std::vector<char> buf(static_cast<std::size_t>(perChunk * len));
+    std::vector<char> changed(static_cast<std::size_t>(len));
+    // A noted scan notes each record it writes back that the file held otherwise: those the
+    // visitor changed, with the bytes they had, and those that read as blank (a zero record, a
+    // hole, a torn last record), whose bytes were zeros or cut short.
+    const bool note = noting();
+    std::vector<char> asRead;   // per record of the chunk: read as it is in the file
+    std::vector<char> visited;  // per record: changed by the visitor
+    std::vector<char> replaced; // the file's bytes of the records changed in the run
     auto chunk = [&](qint64 first, qint64 n, qint64 offset, bool hole) {
-        const qint64 want = n * m_recordLength;
+        const qint64 want = n * len;
         const qint64 got = hole ? 0 : readAt(offset, buf.data(), want);
-        fillBlanks(buf.data(), got, want, blank, m_recordLength);
-        blankZeroRecords(buf.data(), n, blank);
+        fillBlanks(buf.data(), got, want, blank, len);
+        if (note) {
+            asRead.assign(static_cast<std::size_t>(n), 1);
+            visited.assign(static_cast<std::size_t>(n), 0);
+            replaced.clear();
+            for (qint64 i = got / len; i < n; ++i)
+                asRead[std::size_t(i)] = 0;
+        }
+        for (qint64 i = 0; i < n; ++i) {
+            char* rec = buf.data() + i * len;
+            if (!isZeroRecord(rec)) continue;
+            std::memcpy(rec, blank, static_cast<std::size_t>(len));
+            if (note) asRead[std::size_t(i)] = 0;
+        }
+        // The bytes the file holds for record i, as far as it holds them: a record read as
+        // blank held zeros, or the start of a torn record.
+        auto fileBytes = [&](qint64 i, char* out) {
+            const char* rec = buf.data() + i * len;
+            if (asRead[std::size_t(i)]) return (void)std::memcpy(out, rec, std::size_t(len));
+            const qint64 real = hole ? 0 : std::clamp<qint64>(got - i * len, 0, len);
+            std::memset(out, 0, static_cast<std::size_t>(len));
+            if (real < len) std::memcpy(out, rec, static_cast<std::size_t>(real));
+        };
         // Changed records are written back in runs. Runs less than a page apart are joined,
         // the unchanged records between them written back as they were read: one write
         // instead of many, and the pages between would be written to the disk anyway.
         qint64 runStart = -1, runEnd = -1;
         auto flushRun = [&] {
             if (runStart < 0) return;
-            writeAt(offset + runStart * m_recordLength, buf.data() + runStart * m_recordLength,
-                    (runEnd - runStart) * m_recordLength);
+            const qint64 at = runStart * len;
+            const qint64 lengthBefore = note ? exactLength() : 0;
+            m_noteWrites = false;
+            try {
+                writeAt(offset + at, buf.data() + at, (runEnd - runStart) * len);
+            } catch (...) {
+                m_noteWrites = true;
+                throw;
+            }
+            m_noteWrites = true;
+            if (note) {
+                std::size_t next = 0; // the next of the changed records' bytes
+                std::vector<char> before(static_cast<std::size_t>(len));
+                for (qint64 i = runStart; i < runEnd; ++i) {
+                    const char* old = nullptr;
+                    if (visited[std::size_t(i)]) {
+                        old = replaced.data() + next;
+                        next += std::size_t(len);
+                    } else if (!asRead[std::size_t(i)]) {
+                        fileBytes(i, before.data());
+                        old = before.data();
+                    } else {
+                        continue;
+                    }
+                    m_journal->noteWrite(m_path, lengthBefore, offset + i * len, old,
+                                         buf.data() + i * len, len);
+                }
+                replaced.clear();
+            }
             runStart = -1;
         };
         for (qint64 i = 0; i < n; ++i) {
-            const Scan action = visit(first + i, buf.data() + i * m_recordLength);
+            char* rec = buf.data() + i * len;
+            const Scan action = visit(first + i, rec, changed.data());
             if (action == Scan::WriteBack) {
-                if (runStart >= 0 && (i - runEnd) * m_recordLength > kJoinGapBytes) flushRun();
+                if (runStart >= 0 && (i - runEnd) * len > kJoinGapBytes) flushRun();
                 if (runStart < 0) runStart = i;
                 runEnd = i + 1;
+                if (note) {
+                    visited[std::size_t(i)] = 1;
+                    replaced.resize(replaced.size() + std::size_t(len));
+                    fileBytes(i, replaced.data() + replaced.size() - len);
+                }
+                std::memcpy(rec, changed.data(), static_cast<std::size_t>(len));
             } else if (action == Scan::Stop) {
                 flushRun();
                 return false;
@@ -267,7 +368,7 @@ void RecordFile::scan(const char* blank, const std::function<Scan(qint64, char*)
         flushRun();
         return true;
     };
-    walkChunks(m_fd, length, m_recordLength, count, perChunk, holes, from, chunk);
+    walkChunks(m_fd, length, len, count, perChunk, holes, from, chunk);
 }
 
 void RecordFile::readChunks(const char* blank,

@@ -12,6 +12,8 @@
 
 namespace cw {
 
+class ChangeJournal;
+
 class RecordFile {
 public:
     enum class Access {
@@ -47,10 +49,11 @@ public:
     enum class Scan { Next, WriteBack, Stop };
     // Whether a scan visits the records that lie in a hole of a sparse file (they are blank).
     enum class Holes { Skip, Visit };
-    // Reads the records from `from` on in large chunks and calls visit(n, record) for each
-    // (zero records read as blank, as with read()); visit may change the record and ask to
-    // have it written back, or stop the scan. Holes are skipped without reading unless asked.
-    void scan(const char* blank, const std::function<Scan(qint64, char*)>& visit,
+    // Reads the records from `from` on in large chunks and calls visit(n, record, changed) for
+    // each (zero records read as blank, as with read()); visit may put the record as it is to
+    // be into `changed` (a whole record) and ask to have that written back, or stop the scan.
+    // Holes are skipped without reading unless asked.
+    void scan(const char* blank, const std::function<Scan(qint64, const char*, char*)>& visit,
               Holes holes = Holes::Skip, qint64 from = 1);
 
     // Reads the records from `from` on without changing them: visit(n, record) for each until
@@ -75,6 +78,18 @@ public:
             holes, from);
     }
 
+    // The file's bytes as they are, for the change journal: up to `size` bytes at `offset`, fewer
+    // only at the end of the file; writes of bytes; and the file cut to a length.
+    qint64 readBytes(qint64 offset, char* out, qint64 size) const {
+        return readAt(offset, out, size);
+    }
+    void writeBytes(qint64 offset, const char* data, qint64 size) { writeAt(offset, data, size); }
+    void truncate(qint64 length);
+
+    // Every write from now on is noted in the journal while it records a step, with the
+    // bytes it replaced.
+    void noteChangesIn(ChangeJournal* journal) { m_journal = journal; }
+
     // Flushes written data to the disk; throws on failure.
     void close();
     // Lets the file go at once and flushes it on a thread of its own: the caller waits for
@@ -93,11 +108,17 @@ private:
     qint64 readAt(qint64 offset, char* out, qint64 size) const;
     void blankZeroRecords(char* records, qint64 count, const char* blank) const;
     void writeAll(qint64 offset, const char* data, qint64 size, qint64 before);
+    bool noting() const;
+    qint64 exactLength();
+    QString m_path;
     int m_fd = -1;
     int m_recordLength;
     QByteArray m_blank;
     bool m_written = false;
     qint64 m_knownLength = -1; // at least this long, as this object wrote it
+    ChangeJournal* m_journal = nullptr;
+    qint64 m_exactLength = -1; // the length, once a noted write needed it
+    bool m_noteWrites = true;  // off while a scan notes its own records
 };
 
 // The calls that make written records durable and let a file go. Tests put failing or counting

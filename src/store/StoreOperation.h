@@ -17,6 +17,7 @@ bool runTrapped(Context& ctx, const QString& path, int recordLength, const char*
         ctx, prefix,
         [&] {
             file.emplace(path, recordLength, blank, access);
+            file->noteChangesIn(ctx.journal);
             body(*file);
             file->close();
         },

@@ -7,6 +7,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Settings.h"
 #include "store/CategoryStore.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 #include "store/ListOrder.h"
 #include "widgets/WaitCursor.h"
@@ -112,6 +113,7 @@ public:
         ctx.settings = &settings;
         ctx.programEnd = &end;
         ctx.busy = &waitCursor;
+        ctx.journal = &journal;
         ctx.dataDir = dir.path();
     }
     Context ctx;
@@ -119,6 +121,7 @@ public:
     MemorySettings settings;
     RecordingEnd end;
     WaitCursor waitCursor;
+    ChangeJournal journal;
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.path() + '/' + name; }
