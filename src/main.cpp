@@ -12,6 +12,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/QtSettings.h"
 #include "platform/SingleInstance.h"
+#include "store/ChangeJournal.h"
 #include "widgets/AppIcon.h"
 #include "widgets/WaitCursor.h"
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
     ctx.launcher = &launcher;
     ctx.printer = &printer;
     ctx.busy = &waitCursor;
+    cw::ChangeJournal journal;
+    ctx.journal = &journal;
     ctx.dataDir = cw::dataDirectory();
     ctx.documentsDir = cw::documentsDirectory();
     app.setContext(&ctx);

@@ -6,6 +6,7 @@
 #include "core/Trap.h"
 #include "platform/Trash.h"
 #include "store/CategoryStore.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 
 namespace cw {
@@ -58,6 +59,7 @@ void deleteAllData(Context& ctx) {
     if (!confirmed(ctx, secondQuestion())) return;
     skip([&] { discardFile(ItemStore(ctx).path()); });
     skip([&] { discardFile(CategoryStore(ctx).path()); });
+    if (ctx.journal) ctx.journal->clear(); // its changes were to the files now gone
     skip([&] { endProgram(ctx); });
 }
 

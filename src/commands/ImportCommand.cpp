@@ -8,6 +8,7 @@
 #include "core/Trap.h"
 #include "platform/Trash.h"
 #include "store/CategoryStore.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 #include "store/RecordFile.h"
 #include "store/RecordLayout.h"
@@ -237,6 +238,7 @@ void importVersion5Data(Context& ctx) {
         if (!importCategories(staging.target, oldCategories, ids)) return;
         if (!importItems(staging.target, oldItems, ids, leftOut)) return;
         replaceCurrentFiles(ctx, staging);
+        if (ctx.journal) ctx.journal->clear(); // its changes were to the files now replaced
 
         if (leftOut > 0)
             ctx.prompts->message(leftOutMessage(leftOut), MsgButtons::Ok, MsgIcon::Information,

@@ -43,6 +43,10 @@ inline constexpr char kImportCategories[] = "ImportCategories_Error: ";
 inline constexpr char kImportItems[] = "ImportItems_Error: ";
 inline constexpr char kHelp[] = "mnuHelpMe_Click_Error: ";
 
+// The Edit menu's commands, named in the same way.
+inline constexpr char kUndo[] = "frmMain.Undo_Error: ";
+inline constexpr char kRedo[] = "frmMain.Redo_Error: ";
+
 // The item editor.
 inline constexpr char kSaveItem[] = "frmItem_cmdSave_Click_Error: ";
 inline constexpr char kLoadItem[] = "frmItem.lblID_Change_Error: ";

@@ -8,6 +8,7 @@
 #include "core/Trap.h"
 #include "editor/TextRules.h"
 #include "platform/UserSettings.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 #include "widgets/EntryField.h"
 #include "widgets/Guard.h"
@@ -198,6 +199,12 @@ void ItemEditor::showItem(qint32 categoryId, qint32 itemId) {
     if (itemId != m_itemId) load(itemId);
 }
 
+void ItemEditor::reload() {
+    if (m_itemId <= 0) return;
+    const Item item = ItemStore(m_ctx).find(m_itemId);
+    load(trimSpaces(item.description).isEmpty() ? 0 : m_itemId);
+}
+
 void ItemEditor::setField(int index, const QString& text) {
     field(index)->setText(text);
 }
@@ -225,6 +232,7 @@ void ItemEditor::load(qint32 itemId) {
 
 void ItemEditor::save() {
     trap(m_ctx, prefix::kSaveItem, [&] {
+        const JournalStep step(m_ctx, m_itemId == 0 ? tr("New Item") : tr("Edit Item"));
         auto say = [&](const char* text) { MsgBox(m_ctx, QString::fromLatin1(text)); };
         Item item;
         item.categoryId = m_categoryId;

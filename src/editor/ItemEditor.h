@@ -34,6 +34,12 @@ public:
     void edit(qint32 categoryId, const QString& categoryCaption, qint32 itemId);
     // The item chosen in the main window: loaded, unless it is the one shown.
     void showItem(qint32 categoryId, qint32 itemId);
+    // After the files changed under the window (a change undone): the item shown is loaded
+    // again, or, when it is no longer in the file, the window is ready for a new item. A new
+    // item being typed is left as it is.
+    void reload();
+    // The category of the item shown or to be made.
+    qint32 categoryId() const { return m_categoryId; }
 
     QLineEdit* field(int index) const;
 

@@ -36,6 +36,7 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, Catalogue& catalogue, QWi
     connect(newItem, &QPushButton::clicked, this, &AvailableItemsPanel::newItemRequested);
     connect(editItem, &QPushButton::clicked, this, &AvailableItemsPanel::editItemRequested);
     connect(&catalogue, &Catalogue::itemToChoose, m_list, &ChoiceListView::choose);
+    connect(&catalogue, &Catalogue::itemToMark, m_list, &ChoiceListView::mark);
     connect(m_list, &ChoiceListView::chosen, this, &AvailableItemsPanel::itemChosen);
 }
 

@@ -26,6 +26,7 @@ CategoryPanel::CategoryPanel(Context& ctx, Catalogue& catalogue, QWidget* parent
     connect(button("cmdDeleteCat", "Delete Cat", 1140), &QPushButton::clicked, this,
             [this] { run(&Catalogue::deleteCategory); });
     connect(&catalogue, &Catalogue::categoryToChoose, m_list, &ChoiceListView::choose);
+    connect(&catalogue, &Catalogue::categoryToMark, m_list, &ChoiceListView::mark);
     connect(m_list, &ChoiceListView::chosen, this, &CategoryPanel::categoryChosen);
 }
 

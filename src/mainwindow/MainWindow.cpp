@@ -4,6 +4,7 @@
 #include "commands/EndProgram.h"
 #include "commands/ExportCommand.h"
 #include "commands/ImportCommand.h"
+#include "core/Busy.h"
 #include "core/Prompts.h"
 #include "core/ReportPrefixes.h"
 #include "core/Text.h"
@@ -18,6 +19,7 @@
 #include "model/ShoppingList.h"
 #include "platform/UserSettings.h"
 #include "print/PrintOptionsDialog.h"
+#include "store/ChangeJournal.h"
 #include "widgets/Guard.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowPlacement.h"
@@ -77,9 +79,9 @@ MainWindow::~MainWindow() {
     delete m_editor.data();
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption,
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
                                 void (MainWindow::*command)(), const QKeySequence& shortcut) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcut(shortcut); // shown beside the entry
     connect(a, &QAction::triggered, this,
@@ -98,6 +100,16 @@ void MainWindow::buildMenus() {
     file->addSeparator()->setObjectName(QStringLiteral("mnuBar2"));
     // The File menu's Exit ends the program exactly as the bar's Exit does.
     addCommand(file, "mnuFileExit", "Exit", &MainWindow::quit, QKeySequence::Quit);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_undo = addCommand(edit, "undoAction", QString(), &MainWindow::undo, QKeySequence::Undo);
+    m_redo = addCommand(edit, "redoAction", QString(), &MainWindow::redo);
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showHistory();
+    if (m_ctx.journal)
+        connect(m_ctx.journal, &ChangeJournal::changed, this, &MainWindow::showHistory);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -242,6 +254,70 @@ void MainWindow::deleteAllData() {
 
 void MainWindow::showTechnicalSupport() {
     cw::showTechnicalSupport(m_ctx);
+}
+
+// ---- The Edit menu
+
+void MainWindow::showHistory() {
+    const ChangeJournal* journal = m_ctx.journal;
+    const bool canUndo = journal && journal->canUndo();
+    const bool canRedo = journal && journal->canRedo();
+    m_undo->setEnabled(canUndo);
+    m_undo->setText(canUndo ? tr("&Undo %1").arg(journal->undoName()) : tr("&Undo"));
+    m_redo->setEnabled(canRedo);
+    m_redo->setText(canRedo ? tr("&Redo %1").arg(journal->redoName()) : tr("&Redo"));
+}
+
+void MainWindow::undo() {
+    trap(m_ctx, prefix::kUndo, [&] {
+        if (!m_ctx.journal || !m_ctx.journal->canUndo()) return;
+        const Busy busy(m_ctx);
+        ChangeJournal::Outcome outcome;
+        try {
+            outcome = m_ctx.journal->undo();
+        } catch (...) {
+            skip([&] { showRestoredFiles(); }); // whatever part of it was written
+            throw;
+        }
+        showRestoredFiles();
+        if (outcome == ChangeJournal::Outcome::ChangedElsewhere)
+            MsgBox(m_ctx, tr("This change cannot be undone: the data files were changed outside "
+                             "Cartwise since it was made. The changes that could be undone have "
+                             "been forgotten."));
+    });
+}
+
+void MainWindow::redo() {
+    trap(m_ctx, prefix::kRedo, [&] {
+        if (!m_ctx.journal || !m_ctx.journal->canRedo()) return;
+        const Busy busy(m_ctx);
+        ChangeJournal::Outcome outcome;
+        try {
+            outcome = m_ctx.journal->redo();
+        } catch (...) {
+            skip([&] { showRestoredFiles(); });
+            throw;
+        }
+        showRestoredFiles();
+        if (outcome == ChangeJournal::Outcome::ChangedElsewhere)
+            MsgBox(m_ctx, tr("This change cannot be done again: the data files were changed "
+                             "outside Cartwise since it was undone. The changes that could be "
+                             "undone have been forgotten."));
+    });
+}
+
+void MainWindow::showRestoredFiles() {
+    const int categoryRow = m_categories->chosenRow();
+    const int itemRow = m_items->chosenRow();
+    const qint32 categoryId = categoryRow >= 0 ? m_catalogue->categories().idAt(categoryRow) : 0;
+    const qint32 itemId = itemRow >= 0 ? m_catalogue->items().idAt(itemRow) : 0;
+    m_catalogue->reload(categoryId, itemId);
+    m_shoppingList->refresh();
+    if (!m_editorOpen) return;
+    if (m_catalogue->categories().rowOf(m_editor->categoryId()) < 0)
+        closeEditor(); // its category is gone
+    else
+        m_editor->reload();
 }
 
 } // namespace cw

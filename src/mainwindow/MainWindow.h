@@ -31,7 +31,7 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const char* caption,
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (MainWindow::*command)(), const QKeySequence& shortcut = {});
     void holdSize();
 
@@ -51,6 +51,13 @@ private:
     void importData();
     void deleteAllData();
     void showTechnicalSupport();
+    void undo();
+    void redo();
+
+    // The Edit menu's entries follow the change history.
+    void showHistory();
+    // After a change was undone or done again: every list and the editor read afresh.
+    void showRestoredFiles();
 
     // The item editor: made on first use, closed when another category is chosen.
     ItemEditor& openEditor();
@@ -61,6 +68,8 @@ private:
     ShoppingList* m_shoppingList;
     CategoryPanel* m_categories;
     AvailableItemsPanel* m_items;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     QPointer<ItemEditor> m_editor;
     bool m_editorOpen = false; // from the editor's making until it closes
     bool m_closed = false;

@@ -6,6 +6,7 @@
 #include "core/Text.h"
 #include "core/Trap.h"
 #include "store/CategoryStore.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 
 namespace cw {
@@ -13,21 +14,48 @@ namespace cw {
 Catalogue::Catalogue(Context& ctx, QObject* parent)
     : QObject(parent), m_ctx(ctx), m_categories(this), m_items(this) {}
 
+void Catalogue::fillCategories() {
+    std::vector<Category> found;
+    CategoryStore(m_ctx).list(found); // what it could read, after its own report
+    std::vector<EntryListModel::Entry> entries;
+    entries.reserve(found.size());
+    for (Category& c : found)
+        entries.push_back({c.id, std::move(c.name)});
+    m_categories.fill(std::move(entries));
+}
+
 void Catalogue::loadCategories() {
     trap(m_ctx, prefix::kLoadCategories, [&] {
-        std::vector<Category> found;
-        CategoryStore(m_ctx).list(found); // what it could read, after its own report
-        std::vector<EntryListModel::Entry> entries;
-        entries.reserve(found.size());
-        for (Category& c : found)
-            entries.push_back({c.id, std::move(c.name)});
-        m_categories.fill(std::move(entries));
+        fillCategories();
         if (m_categories.count() > 0) emit categoryToChoose(0);
     });
 }
 
+void Catalogue::reload(qint32 categoryId, qint32 itemId) {
+    fillCategories();
+    const int category = m_categories.rowOf(categoryId);
+    if (category < 0) {
+        m_items.clear();
+        if (m_categories.count() > 0) emit categoryToChoose(0);
+        return;
+    }
+    emit categoryToMark(category);
+    showItemsOf(category);
+    const int item = m_items.rowOf(itemId);
+    if (item >= 0) emit itemToMark(item);
+}
+
+void Catalogue::showItem(qint32 categoryId, qint32 itemId) {
+    const int category = m_categories.rowOf(categoryId);
+    if (category < 0) return;
+    emit categoryToChoose(category);
+    const int item = m_items.rowOf(itemId);
+    if (item >= 0) emit itemToChoose(item);
+}
+
 void Catalogue::createCategory() {
     trap(m_ctx, prefix::kNewCategory, [&] {
+        const JournalStep step(m_ctx, tr("New Cat"));
         const QString name = InputBox(m_ctx, QStringLiteral("Enter new category name"),
                                       QStringLiteral("New Category"));
         if (trimSpaces(name).isEmpty()) return;
@@ -56,6 +84,7 @@ bool Catalogue::findChosenCategory(int row, qint32& id, QString& name) {
 
 void Catalogue::renameCategory(int row) {
     trap(m_ctx, prefix::kEditCategory, [&] {
+        const JournalStep step(m_ctx, tr("Edit Cat"));
         qint32 id = 0;
         QString name;
         if (!findChosenCategory(row, id, name)) return;
@@ -72,6 +101,7 @@ void Catalogue::renameCategory(int row) {
 
 void Catalogue::deleteCategory(int row) {
     trap(m_ctx, prefix::kDeleteCategory, [&] {
+        const JournalStep step(m_ctx, tr("Delete Cat"));
         qint32 id = 0;
         QString name;
         if (!findChosenCategory(row, id, name)) return;
@@ -105,6 +135,7 @@ void Catalogue::showItemsOf(int categoryRow) {
 
 void Catalogue::deleteItem(int row) {
     trap(m_ctx, prefix::kDeleteItem, [&] {
+        const JournalStep step(m_ctx, tr("Delete Item"));
         if (row < 0) return MsgBox(m_ctx, QStringLiteral("No item selected"));
         const qint32 id = m_items.idAt(row);
         ItemStore store(m_ctx);
@@ -123,6 +154,7 @@ void Catalogue::deleteItem(int row) {
 
 void Catalogue::putOnList(int row) {
     trap(m_ctx, prefix::kItemToList, [&] {
+        const JournalStep step(m_ctx, tr("Item To List"));
         if (row < 0) return MsgBox(m_ctx, QStringLiteral("No item selected"));
         const qint32 id = m_items.idAt(row);
         ItemStore store(m_ctx);
@@ -136,6 +168,7 @@ void Catalogue::putOnList(int row) {
 
 void Catalogue::putAllOnList() {
     trap(m_ctx, prefix::kAllToList, [&] {
+        const JournalStep step(m_ctx, tr("All To List"));
         if (m_items.count() == 0)
             return MsgBox(m_ctx, QStringLiteral("No items are shown in 'Available' list"));
         const Busy busy(m_ctx);

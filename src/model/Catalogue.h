@@ -39,16 +39,26 @@ public:
     void addItemEntry(qint32 id, const QString& description);
     // After it stored an item under a new description: the entry in `row`, if it is that item's.
     void renameItemEntry(int row, qint32 id, const QString& description);
+    // After the files changed under the lists (a change undone): both read again, the category
+    // and the item that were chosen marked again where they are still listed. A category that
+    // is gone leaves the first one chosen, as at the start.
+    void reload(qint32 categoryId, qint32 itemId);
+    // Shows an item as if the user had clicked its category and then the item.
+    void showItem(qint32 categoryId, qint32 itemId);
 
 signals:
     // The view is to choose this row, which runs what a click on it runs.
     void categoryToChoose(int row);
     void itemToChoose(int row);
+    // The view is to select this row without a click's consequences.
+    void categoryToMark(int row);
+    void itemToMark(int row);
     // Items came onto, or left, the shopping list.
     void shoppingListChanged();
 
 private:
     bool findChosenCategory(int row, qint32& id, QString& name);
+    void fillCategories();
 
     Context& m_ctx;
     EntryListModel m_categories;

@@ -66,4 +66,10 @@ QString EntryListModel::textAt(int row) const {
     return at(row).text;
 }
 
+int EntryListModel::rowOf(qint32 id) const {
+    for (std::size_t row = 0; row < m_entries.size(); ++row)
+        if (m_entries[row].id == id) return static_cast<int>(row);
+    return -1;
+}
+
 } // namespace cw

@@ -35,6 +35,8 @@ public:
     // Throws Failure for a row out of range.
     qint32 idAt(int row) const;
     QString textAt(int row) const;
+    // The row of the entry with this ID, -1 when there is none.
+    int rowOf(qint32 id) const;
 
 private:
     const Entry& at(int row) const;

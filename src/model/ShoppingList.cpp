@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "core/Trap.h"
 #include "store/CategoryNames.h"
+#include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 #include "store/RecordLayout.h"
 
@@ -132,6 +133,7 @@ void ShoppingList::choose(int row) {
 
 void ShoppingList::setQuantity(int currentRow, const QString& caption) {
     trap(m_ctx, prefix::kQuantity, [&] {
+        const JournalStep step(m_ctx, tr("Change Quantity"));
         const qint32 id = m_chosenId;
         // Only on the chosen row, and only while it is the grid's current row.
         if (id == 0 || currentRow < 0 || m_model.idAt(currentRow) != id) return;
@@ -165,6 +167,7 @@ void ShoppingList::setQuantity(int currentRow, const QString& caption) {
 
 void ShoppingList::removeChosen() {
     trap(m_ctx, prefix::kRemoveItem, [&] {
+        const JournalStep step(m_ctx, tr("Remove Item"));
         const qint32 id = m_chosenId;
         if (id == 0)
             return MsgBox(m_ctx, QStringLiteral("No entry selected in current shopping list"));
@@ -178,6 +181,7 @@ void ShoppingList::removeChosen() {
 
 void ShoppingList::clear() {
     trap(m_ctx, prefix::kClearListCommand, [&] {
+        const JournalStep step(m_ctx, tr("Clear List"));
         if (!AskYesNo(m_ctx, QStringLiteral("Clear current shopping list. Are you sure ?"),
                       QStringLiteral("Clear Current Shopping List")))
             return;

@@ -39,6 +39,13 @@ void ChoiceListView::choose(int row) {
     emit chosen(chosenRow());
 }
 
+void ChoiceListView::mark(int row) {
+    const QModelIndex index = model()->index(row, 0);
+    if (!index.isValid()) return forgetChoice();
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
 // The keyboard moves the choice at once.
 void ChoiceListView::keyPressEvent(QKeyEvent* event) {
     const int before = chosenRow();

@@ -17,6 +17,8 @@ public:
     int chosenRow() const;
     // Chooses a row (or nothing, with -1), as a click on it does.
     void choose(int row);
+    // Selects a row without telling: the choice the list had, shown again after it was filled.
+    void mark(int row);
 
 signals:
     void chosen(int row);
