@@ -165,6 +165,32 @@ std::vector<ItemEntry> ItemStore::listCategory(qint32 categoryId) {
     return entries;
 }
 
+std::vector<Item> ItemStore::search(const ItemQuery& query, int limit, qint64& matched) {
+    std::vector<Item> found;
+    matched = 0;
+    if (query.isEmpty()) return found;
+    open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
+        std::vector<qint32> ids;
+        ListOrder order;
+        f.forEachRecord(L::blank(), [&](qint64 n, const char* record) {
+            const auto [description, size] = L::description.trimmedBytes(record);
+            if (size == 0 || !query.matches(description, size)) return true;
+            ids.push_back(static_cast<qint32>(n));
+            order.begin();
+            order.append(description, size);
+            return true;
+        });
+        matched = static_cast<qint64>(ids.size());
+        char record[L::kLength];
+        for (const int i : order.sorted(static_cast<std::size_t>(std::max(limit, 0)))) {
+            const qint32 id = ids[static_cast<std::size_t>(i)];
+            f.read(id, record, L::blank());
+            found.push_back(itemFrom(id, record));
+        }
+    });
+    return found;
+}
+
 void ItemStore::removeCategory(qint32 categoryId) {
     open(m_ctx, m_path, Access::ReadWrite, [&](RecordFile& f) {
         f.scan(L::blank(), [&](qint64, const char* record, char* changed) {

@@ -5,6 +5,7 @@
 #include "core/Context.h"
 #include "core/Numbers.h"
 #include "store/Item.h"
+#include "store/ItemQuery.h"
 #include "store/ListedItems.h"
 #include "store/PendingSync.h"
 #include "store/SortOrder.h"
@@ -43,6 +44,10 @@ public:
     // one that cannot be written is reported as a failed selection and the next goes on. Once
     // every item is handled, the sync runs while the caller goes on; it waits on the result.
     [[nodiscard]] PendingSync putOnList(const std::vector<qint32>& ids);
+
+    // The items whose descriptions hold every word of the query, in the order of the items
+    // lists, the first `limit` of them; `matched` gets how many there are in all.
+    std::vector<Item> search(const ItemQuery& query, int limit, qint64& matched);
 
     // ---- These report their own failure and return their failure value.
 

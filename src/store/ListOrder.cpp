@@ -64,7 +64,7 @@ QString ListOrder::text(int entry) const {
     return fromCp1252(m_bytes.data() + e.offset, int(e.size));
 }
 
-std::vector<int> ListOrder::sorted() {
+std::vector<int> ListOrder::sorted(std::size_t limit) {
     const Ranks& r = ranks();
     if (!r.usable) { // a character folds into more than one: sort the folded texts
         std::vector<QString> keys(m_entries.size());
@@ -75,6 +75,7 @@ std::vector<int> ListOrder::sorted() {
             order[i] = static_cast<int>(i);
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+        if (order.size() > limit) order.resize(limit);
         return order;
     }
     const char* bytes = m_bytes.data();
@@ -97,7 +98,7 @@ std::vector<int> ListOrder::sorted() {
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
     const Entry* entries = m_entries.data();
-    std::sort(order.begin(), order.end(), [&](int x, int y) {
+    const auto before = [&](int x, int y) {
         const Entry& a = entries[x];
         const Entry& b = entries[y];
         for (int w = 0; w < 4; ++w)
@@ -109,7 +110,14 @@ std::vector<int> ListOrder::sorted() {
         }
         if (a.size != b.size) return a.size < b.size;
         return a.offset < b.offset;
-    });
+    };
+    if (limit < order.size()) {
+        std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(limit), order.end(),
+                          before);
+        order.resize(limit);
+    } else {
+        std::sort(order.begin(), order.end(), before);
+    }
     return order;
 }
 

@@ -5,6 +5,7 @@
 // four words), so no text is decoded or folded to be sorted.
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ public:
     void append(const Piece& piece);
 
     int count() const { return static_cast<int>(m_entries.size()); }
-    // The entries' numbers in list order.
-    std::vector<int> sorted();
+    // The entries' numbers in list order; only the first `limit` of them when asked.
+    std::vector<int> sorted(std::size_t limit = SIZE_MAX);
     // An entry's text, decoded.
     QString text(int entry) const;
 

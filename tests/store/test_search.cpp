@@ -1,0 +1,61 @@
+// Finding items by what is typed: every word must be in the description, letter case and
+// accents aside; the matches come in the order of the items lists, cut short when there are
+// many, with the count of them all.
+#include "TestContext.h"
+
+using namespace cw;
+using namespace cw::test;
+
+namespace {
+
+QStringList found(Context& ctx, const QString& text, int limit = 50) {
+    qint64 matched = 0;
+    QStringList out;
+    for (const Item& item : ItemStore(ctx).search(ItemQuery(text), limit, matched))
+        out << item.description + '=' + QString::number(item.id);
+    EXPECT_GE(matched, out.size());
+    return out;
+}
+
+} // namespace
+
+TEST(Search, WordsMatchAnywhereWithoutRegardToCaseOrAccents) {
+    TestContext t;
+    // Windows-1252: é is 0xE9, É 0xC9, ß 0xDF, Œ 0x8C, œ 0x9C.
+    writeFile(t.srcFile(), itemRecord({"Caf\xE9 Noir", "1", "4.99", "250 g", 2, "", "N", ""}) +
+                               itemRecord({"Decaf Coffee", "", "", "", 2, "", "Y", "1"}) +
+                               kBlankItem + // a free record is never found
+                               itemRecord({"CAF\xC9 CR\xC8ME", "", "", "", 3, "", "N", ""}) +
+                               itemRecord({"Stra\xDF"
+                                           "e Mix",
+                                           "", "", "", 0, "", "N", ""}) +
+                               itemRecord({"  cafe  ", "", "", "", 1, "", "N", ""}) +
+                               itemRecord({"\x8C"
+                                           "uf",
+                                           "", "", "", 1, "", "N", ""}));
+    EXPECT_EQ(found(t.ctx, "cafe"), (QStringList{"cafe=6", "CAFÉ CRÈME=4", "Café Noir=1"}));
+    EXPECT_EQ(found(t.ctx, "caf").size(), 4); // Decaf Coffee too
+    EXPECT_EQ(found(t.ctx, "CAFÉ"), found(t.ctx, "cafe"));
+    EXPECT_EQ(found(t.ctx, "  noir   CAF "), QStringList{"Café Noir=1"}); // every word
+    EXPECT_EQ(found(t.ctx, "creme cafe"), QStringList{"CAFÉ CRÈME=4"});
+    EXPECT_EQ(found(t.ctx, "strasse"), QStringList{"Straße Mix=5"});
+    EXPECT_EQ(found(t.ctx, "STRAßE"), QStringList{"Straße Mix=5"});
+    EXPECT_EQ(found(t.ctx, "œ"), QStringList{"Œuf=7"});
+    EXPECT_EQ(found(t.ctx, "tea"), QStringList{});
+    EXPECT_EQ(found(t.ctx, "   "), QStringList{}); // no words find nothing
+}
+
+TEST(Search, ManyMatchesAreCutShortInListOrderAndCountedInFull) {
+    TestContext t;
+    QByteArray items;
+    for (const char* name : {"milk b", "Milk a", "oat milk", "MILK c", "Tea", "milk"})
+        items += itemRecord({name, "", "", "", 1, "", "N", ""});
+    writeFile(t.srcFile(), items);
+    qint64 matched = 0;
+    QStringList shown;
+    for (const Item& item : ItemStore(t.ctx).search(ItemQuery("milk"), 3, matched))
+        shown << item.description;
+    EXPECT_EQ(shown, (QStringList{"milk", "Milk a", "milk b"}));
+    EXPECT_EQ(matched, 5);
+    EXPECT_EQ(found(t.ctx, "milk").size(), 5);
+}
