@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "core/Trap.h"
 #include "editor/ItemEditor.h"
+#include "find/FindItemDialog.h"
 #include "info/AboutBox.h"
 #include "info/HelpWindow.h"
 #include "mainwindow/AvailableItemsPanel.h"
@@ -107,6 +108,8 @@ void MainWindow::buildMenus() {
     m_redo = addCommand(edit, "redoAction", QString(), &MainWindow::redo);
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
+    addCommand(edit, "findAction", tr("&Find Item..."), &MainWindow::findItems, QKeySequence::Find);
     showHistory();
     if (m_ctx.journal)
         connect(m_ctx.journal, &ChangeJournal::changed, this, &MainWindow::showHistory);
@@ -257,6 +260,25 @@ void MainWindow::showTechnicalSupport() {
 }
 
 // ---- The Edit menu
+
+void MainWindow::findItems() {
+    if (!m_find) {
+        m_find = new FindItemDialog(m_ctx, this); // kept, with what was typed, once closed
+        connect(m_find, &FindItemDialog::putOnListRequested, m_catalogue,
+                &Catalogue::putFoundOnList);
+        connect(m_find, &FindItemDialog::showRequested, this, [this](qint32 category, qint32 item) {
+            guarded(m_ctx, [&] {
+                m_catalogue->showItem(category, item);
+                activateWindow();
+            });
+        });
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+    m_find->field()->setFocus();
+    m_find->field()->selectAll(); // what is typed next replaces it
+}
 
 void MainWindow::showHistory() {
     const ChangeJournal* journal = m_ctx.journal;

@@ -15,6 +15,7 @@ class AvailableItemsPanel;
 class Catalogue;
 class CategoryPanel;
 class Context;
+class FindItemDialog;
 class ItemEditor;
 class ShoppingList;
 
@@ -53,6 +54,7 @@ private:
     void showTechnicalSupport();
     void undo();
     void redo();
+    void findItems();
 
     // The Edit menu's entries follow the change history.
     void showHistory();
@@ -70,6 +72,7 @@ private:
     AvailableItemsPanel* m_items;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
+    QPointer<FindItemDialog> m_find;
     QPointer<ItemEditor> m_editor;
     bool m_editorOpen = false; // from the editor's making until it closes
     bool m_closed = false;

@@ -154,16 +154,23 @@ void Catalogue::deleteItem(int row) {
 
 void Catalogue::putOnList(int row) {
     trap(m_ctx, prefix::kItemToList, [&] {
-        const JournalStep step(m_ctx, tr("Item To List"));
         if (row < 0) return MsgBox(m_ctx, QStringLiteral("No item selected"));
-        const qint32 id = m_items.idAt(row);
-        ItemStore store(m_ctx);
-        const Item item = store.find(id);
-        if (trimSpaces(item.listMark.toUpper()) == QLatin1String("Y"))
-            return MsgBox(m_ctx, QStringLiteral("Item already on current list"));
-        store.select(id, item.quantity); // reports its own failure; the list is shown anyway
-        emit shoppingListChanged();
+        putItemOnList(m_items.idAt(row));
     });
+}
+
+void Catalogue::putFoundOnList(qint32 id) {
+    trap(m_ctx, prefix::kItemToList, [&] { putItemOnList(id); });
+}
+
+void Catalogue::putItemOnList(qint32 id) {
+    const JournalStep step(m_ctx, tr("Item To List"));
+    ItemStore store(m_ctx);
+    const Item item = store.find(id);
+    if (trimSpaces(item.listMark.toUpper()) == QLatin1String("Y"))
+        return MsgBox(m_ctx, QStringLiteral("Item already on current list"));
+    store.select(id, item.quantity); // reports its own failure; the list is shown anyway
+    emit shoppingListChanged();
 }
 
 void Catalogue::putAllOnList() {

@@ -33,6 +33,8 @@ public:
     void deleteItem(int row);
     // Item To List (also a double click on an entry).
     void putOnList(int row);
+    // Item To List for an item found by Find Item, with the same rules and messages.
+    void putFoundOnList(qint32 id);
     // All To List: every item listed that is not on the shopping list yet.
     void putAllOnList();
     // After the item editor stored a new item: its entry in its place, and chosen.
@@ -58,6 +60,7 @@ signals:
 
 private:
     bool findChosenCategory(int row, qint32& id, QString& name);
+    void putItemOnList(qint32 id);
     void fillCategories();
 
     Context& m_ctx;
