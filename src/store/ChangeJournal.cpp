@@ -2,6 +2,7 @@
 
 #include "store/RecordFile.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -81,9 +82,18 @@ ChangeJournal::Piece ChangeJournal::Piece::of(qint64 offset, qint64 size, qint64
     struct Run {
         quint32 at, size;
     };
-    std::vector<Run> runs;
+    // A record written usually differs in a field or two: the runs are kept on the stack.
+    QVarLengthArray<Run, 16> runs;
     qint64 extra = 0;
+    auto word = [](const char* p) {
+        quint64 w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    };
     for (qint64 b = 0; b < beforeSize;) {
+        while (b + 8 <= beforeSize && word(before + b) == word(after + b)) // the same, mostly
+            b += 8;
+        if (b >= beforeSize) break;
         if (before[b] == after[b]) {
             ++b;
             continue;
@@ -127,8 +137,10 @@ void ChangeJournal::Piece::before(char* out) const {
 void ChangeJournal::noteWrite(const QString& path, qint64 lengthBefore, qint64 offset,
                               const char* before, const char* after, qint64 size) {
     if (size <= 0) return;
-    auto file = std::find_if(m_open.files.begin(), m_open.files.end(),
-                             [&](const FileChanges& f) { return f.path == path; });
+    // The same file as the last write, mostly: its path is then the same text, shared.
+    auto file = std::find_if(m_open.files.begin(), m_open.files.end(), [&](const FileChanges& f) {
+        return f.path.constData() == path.constData() || f.path == path;
+    });
     if (file == m_open.files.end()) {
         m_open.files.push_back(FileChanges{path, lengthBefore, lengthBefore, {}});
         file = m_open.files.end() - 1;
