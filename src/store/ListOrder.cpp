@@ -79,24 +79,44 @@ std::vector<int> ListOrder::sorted(std::size_t limit) {
         return order;
     }
     const char* bytes = m_bytes.data();
-    // Each entry's first kPrefix ranks, as four words compared as numbers: the first rank the
-    // highest byte of the first word.
-    for (Entry& e : m_entries) {
+    // Each entry's first kPrefix ranks (the first `words` words of them), as words compared as
+    // numbers: the first rank the highest byte of the first word.
+    auto rank = [&](Entry& e, int words) {
         unsigned char first[kPrefix] = {};
-        const quint32 n = std::min(e.size, kPrefix);
+        const quint32 n = std::min(e.size, quint32(8 * words));
         for (quint32 i = 0; i < n; ++i)
             first[i] = r.of(bytes[e.offset + i]);
         for (int w = 0; w < 4; ++w) {
-            quint64 word;
-            std::memcpy(&word, first + 8 * w, 8);
+            quint64 word = 0;
+            if (w < words) std::memcpy(&word, first + 8 * w, 8);
             e.prefix[w] = qFromBigEndian(word);
         }
+    };
+    std::vector<int> order;
+    if (limit < m_entries.size() / 4) {
+        // The first few of many: only the entries whose first word is at most that of the
+        // limit-th are ranked in full and sorted; every other one comes after them.
+        std::vector<quint64> firstWords(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            rank(m_entries[i], 1);
+            firstWords[i] = m_entries[i].prefix[0];
+        }
+        std::nth_element(firstWords.begin(), firstWords.begin() + std::ptrdiff_t(limit),
+                         firstWords.end());
+        const quint64 last = firstWords[limit];
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            if (m_entries[i].prefix[0] <= last) order.push_back(static_cast<int>(i));
+        for (const int i : order)
+            rank(m_entries[std::size_t(i)], 4);
+    } else {
+        for (Entry& e : m_entries)
+            rank(e, 4);
+        order.resize(m_entries.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<int>(i);
     }
     // The entries stay where they are; their numbers are put in order. Equal texts keep the
     // order they were gathered in, which is the order of their bytes.
-    std::vector<int> order(m_entries.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
     const Entry* entries = m_entries.data();
     const auto before = [&](int x, int y) {
         const Entry& a = entries[x];
