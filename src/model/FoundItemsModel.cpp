@@ -1,6 +1,7 @@
 #include "model/FoundItemsModel.h"
 
 #include "core/Failure.h"
+#include "core/Numbers.h"
 #include "core/Text.h"
 #include "store/CategoryNames.h"
 #include "store/ItemQuery.h"
@@ -14,7 +15,7 @@ FoundItemsModel::FoundItemsModel(Context& ctx, QObject* parent)
     : QAbstractTableModel(parent), m_ctx(ctx) {}
 
 int FoundItemsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : m_items.count();
 }
 
 int FoundItemsModel::columnCount(const QModelIndex& parent) const {
@@ -43,24 +44,25 @@ QVariant FoundItemsModel::headerData(int section, Qt::Orientation orientation, i
 
 QVariant FoundItemsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Row& r = m_rows[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole)
         return index.column() == Cost ? int(Qt::AlignRight | Qt::AlignVCenter)
                                       : int(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
+    using Field = ListedItems::Field;
+    const int r = index.row();
     switch (index.column()) {
     case Description:
-        return trimSpaces(r.item.description);
+        return m_items.text(r, Field::Description);
     case Size:
-        return trimSpaces(r.item.size);
+        return m_items.text(r, Field::Size);
     case Category:
-        return r.category;
+        return m_categories.value(m_items.categoryId(r));
     case Aisle:
-        return trimSpaces(r.item.aisle);
+        return m_items.text(r, Field::Aisle);
     case Cost:
-        return r.item.cost;
+        return formatFixed(m_items.text(r, Field::Cost));
     case OnList:
-        return r.item.onList() ? tr("Yes") : QString();
+        return m_items.onList(r) ? tr("Yes") : QString();
     default:
         return {};
     }
@@ -69,38 +71,36 @@ QVariant FoundItemsModel::data(const QModelIndex& index, int role) const {
 void FoundItemsModel::search(const QString& text) {
     m_text = text;
     qint64 matched = 0;
-    std::vector<Item> items;
-    std::vector<Row> rows;
+    ListedItems items;
+    QHash<qint32, QString> categories;
     const ItemQuery query(text);
     if (!query.isEmpty()) {
         items = ItemStore(m_ctx).search(query, kMostShown, matched);
         CategoryNames names(m_ctx); // the category file read once, and only when needed
-        QHash<qint32, QString> categories;
-        rows.reserve(items.size());
-        for (Item& item : items) {
-            auto name = categories.find(item.categoryId);
-            if (name == categories.end())
-                name = categories.insert(item.categoryId, trimSpaces(names.name(item.categoryId)));
-            rows.push_back(Row{std::move(item), *name});
+        for (int i = 0; i < items.count(); ++i) {
+            const qint32 id = items.categoryId(i);
+            if (!categories.contains(id)) categories.insert(id, trimSpaces(names.name(id)));
         }
     }
     beginResetModel();
-    m_rows = std::move(rows);
+    m_items = std::move(items);
+    m_categories = std::move(categories);
     m_matched = matched;
     endResetModel();
 }
 
-const FoundItemsModel::Row& FoundItemsModel::at(int row) const {
+void FoundItemsModel::check(int row) const {
     if (row < 0 || row >= rowCount()) throw Failure("Invalid property array index");
-    return m_rows[static_cast<std::size_t>(row)];
 }
 
 qint32 FoundItemsModel::idAt(int row) const {
-    return at(row).item.id;
+    check(row);
+    return m_items.id(row);
 }
 
 qint32 FoundItemsModel::categoryIdAt(int row) const {
-    return at(row).item.categoryId;
+    check(row);
+    return m_items.categoryId(row);
 }
 
 } // namespace cw

@@ -1,11 +1,13 @@
 #pragma once
 // Items found by what the user typed (Find Item): each row an item whose description holds
 // every word typed, without regard to case or accents, in the order of the items lists. A
-// search reads the item file afresh; between searches the model keeps only the rows shown.
-// Very common words are cut short: the first kMostShown matches are shown, and the count of
-// all of them.
+// search reads the item file afresh; between searches the model keeps only the rows shown, as
+// bytes decoded when a row is painted. Very common words are cut short: the first kMostShown
+// matches are shown, and the count of all of them.
 #include "core/Context.h"
-#include "store/Item.h"
+#include "store/ListedItems.h"
+
+#include <QHash>
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -39,16 +41,13 @@ public:
     qint32 categoryIdAt(int row) const;
 
 private:
-    struct Row {
-        Item item;
-        QString category;
-    };
-    const Row& at(int row) const;
+    void check(int row) const;
 
     Context& m_ctx;
     QString m_text;
     qint64 m_matched = 0;
-    std::vector<Row> m_rows;
+    ListedItems m_items;
+    QHash<qint32, QString> m_categories; // the names of the rows' categories
 };
 
 } // namespace cw

@@ -165,12 +165,13 @@ std::vector<ItemEntry> ItemStore::listCategory(qint32 categoryId) {
     return entries;
 }
 
-std::vector<Item> ItemStore::search(const ItemQuery& query, int limit, qint64& matched) {
-    std::vector<Item> found;
+ListedItems ItemStore::search(const ItemQuery& query, int limit, qint64& matched) {
+    ListedItems found;
     matched = 0;
     if (query.isEmpty()) return found;
     open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
         std::vector<qint32> ids;
+        ids.reserve(static_cast<std::size_t>(f.recordCount()));
         ListOrder order;
         f.forEachRecord(L::blank(), [&](qint64 n, const char* record) {
             const auto [description, size] = L::description.trimmedBytes(record);
@@ -182,10 +183,12 @@ std::vector<Item> ItemStore::search(const ItemQuery& query, int limit, qint64& m
         });
         matched = static_cast<qint64>(ids.size());
         char record[L::kLength];
-        for (const int i : order.sorted(static_cast<std::size_t>(std::max(limit, 0)))) {
+        const std::vector<int> first = order.sorted(static_cast<std::size_t>(std::max(limit, 0)));
+        found.reserve(first.size());
+        for (const int i : first) {
             const qint32 id = ids[static_cast<std::size_t>(i)];
             f.read(id, record, L::blank());
-            found.push_back(itemFrom(id, record));
+            found.add(id, record);
         }
     });
     return found;

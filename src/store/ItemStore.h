@@ -47,7 +47,7 @@ public:
 
     // The items whose descriptions hold every word of the query, in the order of the items
     // lists, the first `limit` of them; `matched` gets how many there are in all.
-    std::vector<Item> search(const ItemQuery& query, int limit, qint64& matched);
+    ListedItems search(const ItemQuery& query, int limit, qint64& matched);
 
     // ---- These report their own failure and return their failure value.
 

@@ -45,6 +45,10 @@ void ListedItems::addCopy(const ListedItems& other, int index) {
     add(other.id(index), other.record(index));
 }
 
+bool ListedItems::onList(int index) const {
+    return L::mark(record(index)) == 'Y';
+}
+
 qint32 ListedItems::categoryId(int index) const {
     return L::categoryId(record(index));
 }

@@ -27,6 +27,8 @@ public:
     int count() const { return static_cast<int>(m_ids.size()); }
     qint32 id(int index) const { return m_ids[static_cast<std::size_t>(index)]; }
     qint32 categoryId(int index) const;
+    // Whether the item is on the shopping list: its list mark is "Y".
+    bool onList(int index) const;
     // A field's bytes without its blanks, and the same decoded.
     std::pair<const char*, int> bytes(int index, Field field) const;
     QString text(int index, Field field) const;

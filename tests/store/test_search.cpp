@@ -11,8 +11,9 @@ namespace {
 QStringList found(Context& ctx, const QString& text, int limit = 50) {
     qint64 matched = 0;
     QStringList out;
-    for (const Item& item : ItemStore(ctx).search(ItemQuery(text), limit, matched))
-        out << item.description + '=' + QString::number(item.id);
+    const ListedItems items = ItemStore(ctx).search(ItemQuery(text), limit, matched);
+    for (int i = 0; i < items.count(); ++i)
+        out << items.text(i, ListedItems::Field::Description) + '=' + QString::number(items.id(i));
     EXPECT_GE(matched, out.size());
     return out;
 }
@@ -53,8 +54,9 @@ TEST(Search, ManyMatchesAreCutShortInListOrderAndCountedInFull) {
     writeFile(t.srcFile(), items);
     qint64 matched = 0;
     QStringList shown;
-    for (const Item& item : ItemStore(t.ctx).search(ItemQuery("milk"), 3, matched))
-        shown << item.description;
+    const ListedItems first = ItemStore(t.ctx).search(ItemQuery("milk"), 3, matched);
+    for (int i = 0; i < first.count(); ++i)
+        shown << first.text(i, ListedItems::Field::Description);
     EXPECT_EQ(shown, (QStringList{"milk", "Milk a", "milk b"}));
     EXPECT_EQ(matched, 5);
     EXPECT_EQ(found(t.ctx, "milk").size(), 5);
