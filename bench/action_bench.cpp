@@ -5,7 +5,7 @@
 // resident memory (the mapped file's pages included) and its peak heap are its own; the item
 // file is put back as generated before every repetition of an action that changes it. The disk
 // syncs each action makes are counted. Beside the export stands the writing of its own bytes,
-// done bare.
+// done bare. Undo and Find Item are timed too: Clear List undone, and a letter typed.
 //   action_bench [--smoke] [ITEMS...]
 // --smoke times each action once on 1,000 items (a quick check that all of them work).
 #include "BenchProgram.h"
@@ -15,7 +15,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
@@ -114,6 +116,24 @@ public:
             [this] { clickButton("cmdRemoveItem"); });
         measure(
             "Clear List", [this] { restore(); }, [this] { clickButton("cmdClearList"); });
+        measure(
+            "undo Clear List",
+            [this] {
+                restore();
+                clickButton("cmdClearList");
+            },
+            [this] { trigger("undoAction"); });
+        // Find Item: the first letter typed, which finds the most, and the window painted.
+        trigger("findAction");
+        auto* find = child<QDialog>("findDialog");
+        auto* field = find->findChild<QLineEdit*>(QStringLiteral("findField"));
+        measure(
+            "find keystroke", [&] { field->clear(); },
+            [&] {
+                QTest::keyClick(field, Qt::Key_S);
+                find->repaint();
+            });
+        find->close();
         measure(
             "export", [this] { restore(); }, [this] { trigger("mnuExport"); });
         // What the export cannot do without: its own bytes written, synced and renamed into
