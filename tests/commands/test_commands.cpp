@@ -25,6 +25,11 @@ TEST(ExportLine, CellsTrimmedQuotedInWindows1252AndTheLongestCutUntilTheLineFits
         // Quote pairs are cut whole, from the longer cell in turn, to exactly 300 bytes.
         {{QString(50, '"'), QString(50, '"'), s, s, "1", "1.00"},
          '"' + pairs + "\",\"" + pairs + "\",\"" + s + "\",\"" + s + "\",\"1\",\"1.00\"\r\n"},
+        // Of equally long cells, the first is cut first.
+        {{QString(56, 'a'), QString(56, 'b'), QString(56, 'c'), QString(56, 'd'), QString(56, 'e'),
+          "12345678"},
+         '"' + QByteArray(54, 'a') + "\",\"" + QByteArray(54, 'b') + "\",\"" + QByteArray(55, 'c') +
+             "\",\"" + QByteArray(55, 'd') + "\",\"" + QByteArray(55, 'e') + "\",\"12345678\"\r\n"},
     };
     for (const auto& [cells, line] : rows)
         EXPECT_EQ(exportLine(cells), line);

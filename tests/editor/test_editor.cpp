@@ -57,7 +57,7 @@ protected:
 
 TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused) {
     const std::tuple<int, const char*, const char*> rows[] = {
-        {4, " 2.5 ", "2.50"}, {3, "", "1.00"}, {4, "", "0.00"},
+        {4, " 2.5 ", "2.50"}, {3, "", "1.00"}, {3, "   ", "1.00"},  {4, "", "0.00"},
         {3, "1e12", ""},      {4, "abc", ""},  {3, "-1.5", "-1.50"}};
     for (const auto& [i, typed, shown] : rows) {
         open();
@@ -74,8 +74,8 @@ TEST_F(EditorTest, NumbersTakeTwoDecimalsBlanksTheirDefaultsAndOthersAreRefused)
 
 TEST_F(EditorTest, TextIsTrimmedAndConvertedAsTheSettingReadAtLoadOrTheMenuChooses) {
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
-        {" UPPER ", 2, "aisle 7b12", "||AISLE 7B1|| -x- Save"}, // 9 characters at most
-        {"None", 1, "  half GALLON ", "|half GALLON||| --x Save"},
+        {" UPPER ", 2, "aisle 7b12", "||AISLE 7B1|| -x- Save"},          // 9 characters at most
+        {"None", 1, "  half GALLON jugs", "|half GALLON j||| --x Save"}, // 15
         {"bogus", 0, "fresh BREAD", "fresh BREAD|||| --- Save"}};
     for (const auto& [value, i, typed, after] : rows) {
         if (e) e->close(); // it stores its option as it closes

@@ -40,6 +40,19 @@ TEST_F(MainWindowTest, CategoriesAndItemsAskConfirmAndRefuseWithTheirOwnBoxes) {
         click(no);
     }
     EXPECT_EQ(readFile(t.catFile()), categoryRecord("Dairy") + categoryRecord("Zucchini Stand"));
+    t.prompts.answerInput("DAIRY"); // after the entry it equals, letter case aside
+    click("cmdNewCat");
+    EXPECT_EQ(texts("lstCat"), QStringList({"Zucchini Stand", "Dairy", "DAIRY"}));
+}
+
+// A quantity on the list shows whole; a row's total is its cost as shown (two decimals) times
+// the quantity, while the running total is the store's, from the stored cost.
+TEST_F(MainWindowTest, CellsShowTheQuantityWholeAndTheRowTotalFromTheShownCost) {
+    writeFile(t.catFile(), categoryRecord("Baking"));
+    writeFile(t.srcFile(), itemRecord({"Yeast", "1", "1.005", "", 1, "", "Y", "2.5"}));
+    start();
+    EXPECT_EQ(column(5) + column(6), QStringList({"3", "2.53"}));
+    EXPECT_EQ(total(), "2.51");
 }
 
 TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
@@ -68,7 +81,8 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
     // Column widths are shares of the whole grid, the same with or without its scrollbar; the
     // numbers stand at the right of their cells.
     const QTableView& view = grid();
-    const std::pair<int, double> shares[] = {{1, 0.08}, {2, 0.30}, {6, 0.14}};
+    const std::pair<int, double> shares[] = {{0, 0},    {1, 0.08}, {2, 0.30}, {3, 0.16},
+                                             {4, 0.20}, {5, 0.08}, {6, 0.14}};
     for (const auto& [col, share] : shares)
         EXPECT_EQ(view.columnWidth(col), std::lround(share * view.width()));
     for (const int col : {5, 6})
@@ -81,8 +95,9 @@ TEST_F(MainWindowTest, TheListTakesItemsQuantitiesAndRemovals) {
     chooseRow("Milk"); // removing gives the quantity back its default, byte for byte
     click("cmdRemoveItem");
     EXPECT_EQ(itemBytes(1).mid(174, 11), QByteArray("N2         "));
-    click("cmdNum2");        // after a refill the first row is the chosen one: Butter
-    chooseRow("Eggs", true); // a double click on a row removes it
+    click("cmdNum2");            // after a refill the first row is the chosen one: Butter
+    EXPECT_EQ(total(), "11.97"); // its caption 3, times 2.99, and Tea
+    chooseRow("Eggs", true);     // a double click on a row removes it
     EXPECT_EQ(column(2) + column(5), QStringList({"Butter", "Tea", "3", "1"}));
     t.prompts.answerYes();
     click("cmdClearList");

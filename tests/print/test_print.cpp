@@ -7,6 +7,7 @@
 #include "print/ShoppingListPrintout.h"
 
 #include <QButtonGroup>
+#include <QLineEdit>
 #include <QTest>
 #include <numeric>
 
@@ -171,11 +172,18 @@ TEST_F(PrintTest, AFailureIsReportedThenTheDocumentEndedButHeaderAndHeadingsSkip
 TEST_F(PrintTest, DialogShowsTheStoredSettingsAndOnlyOkStoresThemAndPrints) {
     // stored size, option shown; page length typed, stored (0 becomes 50); option clicked
     const std::tuple<const char*, int, const char*, const char*, int> rows[] = {
-        {"9", 1, "", "50", 0}, {"abc", 0, "0x", "50", 2}, {"10", 2, " -3 ", " -3 ", 1}};
+        {"9", 1, "", "50", 0},
+        {"abc", 0, "0x", "50", 2},
+        {"10", 2, " -3 ", " -3 ", 1},
+        {nullptr, 0, "", "50", 0}}; // nothing stored: 8 points and 50 lines
     for (const auto& [size, shown, typed, stored, option] : rows) {
         t.settings.values = {{"fontsize", size}, {"maxlines", "33x"}};
+        if (!size) t.settings.values.clear();
         open();
         EXPECT_EQ(d->findChild<QButtonGroup*>()->checkedId(), shown);
+        if (!size) {
+            EXPECT_EQ(d->findChild<QLineEdit*>("txtGen0")->text(), "50");
+        }
         fill(typed, option, "cmdOK");
         const QString points = QString::number(8 + option);
         EXPECT_EQ(t.settings.values, (Stored{{"maxlines", stored}, {"fontsize", points}}));

@@ -44,6 +44,13 @@ TEST(Records, ItemRecordIsByteExactWithNumbersFormattedAndTextsCut) {
     const Item jam = store.find(1);
     EXPECT_EQ(jam.description + '|' + jam.quantity + '|' + jam.cost + '|' + jam.aisle,
               "Jam|3|1.01|4");
+    // A category ID takes all four bytes, the lowest first.
+    Item far = milk();
+    far.categoryId = 0x01000003;
+    ASSERT_EQ(store.add(far), 2);
+    EXPECT_EQ(readFile(t.srcFile()).mid(235 + 120, 4), QByteArray("\x03\x00\x00\x01", 4));
+    EXPECT_EQ(store.find(2).categoryId, 0x01000003);
+    EXPECT_EQ(store.listCategory(0x01000003).size(), 1u);
 }
 
 TEST(Records, EveryCodePageByteRoundTripsAndMissingCharactersBecomeQuestionMarks) {

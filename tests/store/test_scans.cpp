@@ -46,8 +46,8 @@ TEST(Scans, ListsStandInTheOrderOfTheirTextsWithoutRegardToCase) {
     CategoryStore(t.ctx).addAll(names);
     QByteArray file;
     for (int i = 0; i < 400; ++i) {
-        // Half of them past a long common start, where the first bytes do not decide.
-        const QByteArray item = (rng.bounded(2) ? "Store brand extra " : "") + text(6);
+        // Half of them past a long common start, where the first 32 bytes do not decide.
+        const QByteArray item = (rng.bounded(2) ? "Store brand extra virgin oil, " : "") + text(6);
         file += itemRecord(
             {item, "1", "1.00", "", 1 + rng.bounded(5), text(3), rng.bounded(3) ? "Y" : "N", "1"});
     }
