@@ -7,6 +7,7 @@
 #include "core/Version.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace cw {
 
@@ -23,6 +24,14 @@ public:
     // Shows a modal input box; returns the typed text, or an empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& caption,
                           const QString& defaultText) = 0;
+    // Asks where to save a file (a save dialog that asks before a file is replaced), starting
+    // at `suggested` (a folder and a name) with these file types (`chosen`, the one shown);
+    // returns the path, or an empty text on Cancel, and the file type chosen in `chosen`. Boxes
+    // that cannot show one (a benchmark's) cancel it.
+    virtual QString saveFile(const QString& /*caption*/, const QString& /*suggested*/,
+                             const QStringList& /*types*/, QString& /*chosen*/) {
+        return {};
+    }
 };
 
 // Short forms of the boxes. A box given no caption of its own shows the application title.

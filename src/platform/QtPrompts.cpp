@@ -1,6 +1,7 @@
 #include "platform/QtPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -73,6 +74,28 @@ QString QtPrompts::input(const QString& prompt, const QString& caption,
     for (auto* label : dialog.findChildren<QLabel*>())
         label->setWordWrap(true);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtPrompts::saveFile(const QString& caption, const QString& suggested,
+                            const QStringList& types, QString& chosen) {
+    const ArrowWhileShown arrow;
+    QFileDialog dialog(QApplication::activeWindow(), caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.selectNameFilter(chosen);
+    dialog.selectFile(suggested);
+    // A name typed without an extension takes that of the file type shown.
+    auto suffixOf = [](const QString& type) {
+        const qsizetype star = type.indexOf(QLatin1String("*."));
+        return star < 0 ? QString() : type.mid(star + 2).section(u')', 0, 0);
+    };
+    dialog.setDefaultSuffix(suffixOf(chosen));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& type) { dialog.setDefaultSuffix(suffixOf(type)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    chosen = dialog.selectedNameFilter();
+    return dialog.selectedFiles().first();
 }
 
 } // namespace cw

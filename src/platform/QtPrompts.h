@@ -1,5 +1,5 @@
 #pragma once
-// Message and input boxes on QMessageBox and QInputDialog.
+// Message and input boxes on QMessageBox and QInputDialog, the save dialog on QFileDialog.
 #include "core/Prompts.h"
 
 namespace cw {
@@ -10,6 +10,8 @@ public:
                       const QString& caption) override;
     QString input(const QString& prompt, const QString& caption,
                   const QString& defaultText) override;
+    QString saveFile(const QString& caption, const QString& suggested, const QStringList& types,
+                     QString& chosen) override;
 };
 
 } // namespace cw

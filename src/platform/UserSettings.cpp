@@ -7,6 +7,7 @@ namespace {
 
 const QString kSort = QStringLiteral("sort");
 const QString kExportDirectory = QStringLiteral("exportdirectory");
+const QString kChecklistDirectory = QStringLiteral("checklistdirectory");
 const QString kConvert = QStringLiteral("convert");
 const QString kMaxLines = QStringLiteral("maxlines");
 const QString kFontSize = QStringLiteral("fontsize");
@@ -29,6 +30,14 @@ QString UserSettings::exportDirectory() const {
 
 void UserSettings::setExportDirectory(const QString& directory) {
     m_ctx.settings->save(kExportDirectory, directory);
+}
+
+QString UserSettings::checklistDirectory() const {
+    return m_ctx.settings->get(kChecklistDirectory, m_ctx.documentsDir);
+}
+
+void UserSettings::setChecklistDirectory(const QString& directory) {
+    m_ctx.settings->save(kChecklistDirectory, directory);
 }
 
 QString UserSettings::textCase() const {

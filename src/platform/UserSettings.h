@@ -18,6 +18,10 @@ public:
     // folder.
     QString exportDirectory() const;
     void setExportDirectory(const QString& directory);
+    // The folder a checklist was last saved in ("checklistdirectory"); at first the documents
+    // folder.
+    QString checklistDirectory() const;
+    void setChecklistDirectory(const QString& directory);
     // How the item editor converts the case of text: "Proper", "Upper" or "None" ("convert").
     QString textCase() const;
     void setTextCase(const QString& option);

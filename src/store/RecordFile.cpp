@@ -4,10 +4,13 @@
 #include "store/ChangeJournal.h"
 #include "store/FileMapping.h"
 
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -452,6 +455,25 @@ void syncDirectory(const QString& dir) {
     const int error = errno;
     ::close(fd);
     if (result != 0 && error != EINVAL) fail(error); // a folder that cannot be synced is no failure
+}
+
+void writeFileDurably(const QString& path, const QByteArray& bytes, Replace replace) {
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    const QString written = folder + QStringLiteral("/.") + info.fileName() + u'.' +
+                            QString::number(QRandomGenerator::global()->generate64(), 36);
+    std::optional<RecordFile> file;
+    try {
+        file.emplace(written, 1, nullptr, RecordFile::Access::New);
+        if (!bytes.isEmpty()) file->writeBytes(0, bytes.constData(), bytes.size());
+        file->close();
+        renameFile(written, path, replace);
+    } catch (...) {
+        if (file) file->closeQuietly();
+        ::unlink(written.toLocal8Bit().constData());
+        throw;
+    }
+    syncDirectory(folder);
 }
 
 bool fileExists(const QString& path) {

@@ -34,7 +34,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace cw::test {
 
 struct Box {
-    enum Kind { Message, Input } kind;
+    enum Kind { Message, Input, Save } kind;
     QString text, caption; // the message text or input prompt, the caption
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
@@ -55,6 +55,17 @@ public:
         show({Box::Input, prompt, caption});
         return next(QString());
     }
+    // The save dialog takes an input answer: the path, or "" for Cancel. The prompt recorded is
+    // the suggested path; the file type stays as shown unless `saveType` names another.
+    QString saveFile(const QString& caption, const QString& suggested, const QStringList& types,
+                     QString& chosen) override {
+        show({Box::Save, suggested, caption});
+        shownTypes = types;
+        if (!saveType.isEmpty()) chosen = saveType;
+        return next(QString());
+    }
+    QStringList shownTypes;
+    QString saveType;
     void answerYes() { m_answers.emplace_back(MsgAnswer::Yes); }
     void answerNo() { m_answers.emplace_back(MsgAnswer::No); }
     void answerInput(const QString& text) { m_answers.emplace_back(text); }
