@@ -43,11 +43,14 @@ inline constexpr char kImportCategories[] = "ImportCategories_Error: ";
 inline constexpr char kImportItems[] = "ImportItems_Error: ";
 inline constexpr char kHelp[] = "mnuHelpMe_Click_Error: ";
 
-// The Edit menu's commands and Find Item, named in the same way.
+// The commands added since (the Edit menu, Find Item, the list taken along), named in the
+// same way.
 inline constexpr char kUndo[] = "frmMain.Undo_Error: ";
 inline constexpr char kRedo[] = "frmMain.Redo_Error: ";
 inline constexpr char kFindItems[] = "frmFind.FindItems_Error: ";
 inline constexpr char kShowFound[] = "frmFind.ShowFoundItem_Error: ";
+inline constexpr char kShowOnPhone[] = "frmMain.ShowOnPhone_Error: ";
+inline constexpr char kSaveChecklist[] = "frmMain.SaveChecklist_Error: ";
 
 // The item editor.
 inline constexpr char kSaveItem[] = "frmItem_cmdSave_Click_Error: ";

@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "commands/Checklist.h"
 #include "commands/DataCommands.h"
 #include "commands/EndProgram.h"
 #include "commands/ExportCommand.h"
@@ -18,6 +19,7 @@
 #include "mainwindow/ShoppingListPanel.h"
 #include "model/Catalogue.h"
 #include "model/ShoppingList.h"
+#include "phone/PhoneListDialog.h"
 #include "platform/UserSettings.h"
 #include "print/PrintOptionsDialog.h"
 #include "store/ChangeJournal.h"
@@ -101,6 +103,12 @@ void MainWindow::buildMenus() {
     file->addSeparator()->setObjectName(QStringLiteral("mnuBar2"));
     // The File menu's Exit ends the program exactly as the bar's Exit does.
     addCommand(file, "mnuFileExit", "Exit", &MainWindow::quit, QKeySequence::Quit);
+    // The list taken along, after the entries the File menu always had.
+    file->addSeparator();
+    addCommand(file, "phoneAction", tr("Show List on &Phone..."), &MainWindow::showOnPhone,
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addCommand(file, "checklistAction", tr("Save List as &Checklist..."),
+               &MainWindow::saveChecklist, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
@@ -245,6 +253,15 @@ void MainWindow::showHelp() {
 void MainWindow::showAbout() {
     AboutBox about(m_ctx, this);
     about.exec();
+}
+
+void MainWindow::showOnPhone() {
+    PhoneListDialog phone(m_ctx, m_shoppingList->model(), this);
+    phone.exec();
+}
+
+void MainWindow::saveChecklist() {
+    cw::saveChecklist(m_ctx, m_shoppingList->model());
 }
 
 void MainWindow::importData() {

@@ -47,6 +47,8 @@ private:
     void refreshList();
     void printList();
     void exportList();
+    void showOnPhone();
+    void saveChecklist();
     void showHelp();
     void showAbout();
     void importData();

@@ -1,7 +1,6 @@
 // The printout on recorded lines (field positions and cutting, paging, failures) and the print
 // options dialog driven by mouse and keys.
-#include "TestContext.h"
-#include "model/ShoppingListModel.h"
+#include "ShoppingListRows.h"
 #include "platform/LinePrinter.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/ShoppingListPrintout.h"
@@ -9,7 +8,6 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QTest>
-#include <numeric>
 
 using namespace cw;
 using namespace cw::test;
@@ -43,35 +41,7 @@ struct RecordingPrinter : LinePrinter {
     bool endFails = false, chooseAnswer = true;
 };
 
-// A shopping list of rows made from item records, each in a category of its own name.
-struct List {
-    ShoppingListModel model;
-    ListedItems items;
-    QHash<qint32, QString> names;
-    // aisle, item, size, category, quantity on the list, cost
-    void add(const QStringList& f) {
-        const qint32 category = qint32(names.size()) + 1;
-        names.insert(category, f[3]);
-        items.add(items.count() + 1,
-                  itemRecord({f[1].toLatin1(), "1", f[5].toLatin1(), f[2].toLatin1(), category,
-                              f[0].toLatin1(), "Y", f[4].toLatin1()})
-                      .constData());
-        std::vector<int> rows(static_cast<std::size_t>(items.count()));
-        std::iota(rows.begin(), rows.end(), 0);
-        model.showRows(items, rows, names);
-    }
-    void clear() {
-        items.clear();
-        names.clear();
-        model.clearRows();
-    }
-    QStringList row(int r) const { // -1: the headings; the six texts printed
-        QStringList out;
-        for (int c = ShoppingListModel::Aisle; c <= ShoppingListModel::Total; ++c)
-            out << (r < 0 ? ShoppingListModel::heading(c) : model.cell(r, c));
-        return out;
-    }
-};
+using List = ShoppingListRows;
 
 // The line of a row's six texts in fields of these widths two blanks apart: trimmed, the
 // four text fields cut and left-aligned, the two numbers right-aligned and whole.
