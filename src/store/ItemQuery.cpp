@@ -18,6 +18,8 @@ struct FoldTable {
         char bytes[7];
     };
     std::array<Entry, 256> of{};
+    // The byte a byte folds to when that is one byte (a letter, a digit), else 0.
+    std::array<char, 256> single{};
     FoldTable() {
         for (int b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
@@ -25,6 +27,7 @@ struct FoldTable {
             Entry& e = of[static_cast<std::size_t>(b)];
             e.size = static_cast<unsigned char>(std::min<qsizetype>(folded.size(), 7));
             std::memcpy(e.bytes, folded.constData(), e.size);
+            if (e.size == 1 && e.bytes[0] != 0) single[std::size_t(b)] = e.bytes[0];
         }
     }
 };
@@ -65,7 +68,12 @@ bool ItemQuery::matches(const char* description, int size) const {
     char folded[7 * 64];
     std::size_t n = 0;
     for (int i = 0; i < size && i < 64; ++i) {
-        const FoldTable::Entry& e = table.of[static_cast<unsigned char>(description[i])];
+        const auto byte = static_cast<unsigned char>(description[i]);
+        if (const char c = table.single[byte]) {
+            folded[n++] = c;
+            continue;
+        }
+        const FoldTable::Entry& e = table.of[byte];
         std::memcpy(folded + n, e.bytes, 7); // the spare bytes are overwritten next
         n += e.size;
     }

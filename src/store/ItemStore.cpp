@@ -170,9 +170,12 @@ ListedItems ItemStore::search(const ItemQuery& query, int limit, qint64& matched
     matched = 0;
     if (query.isEmpty()) return found;
     open(m_ctx, m_path, Access::Read, [&](RecordFile& f) {
+        // Room for every record matching: a few letters typed match most of them.
+        const auto records = static_cast<std::size_t>(f.recordCount());
         std::vector<qint32> ids;
-        ids.reserve(static_cast<std::size_t>(f.recordCount()));
+        ids.reserve(records);
         ListOrder order;
+        order.reserve(records, records * 24);
         f.forEachRecord(L::blank(), [&](qint64 n, const char* record) {
             const auto [description, size] = L::description.trimmedBytes(record);
             if (size == 0 || !query.matches(description, size)) return true;

@@ -42,6 +42,11 @@ const Ranks& ranks() {
 
 } // namespace
 
+void ListOrder::reserve(std::size_t entries, std::size_t bytes) {
+    m_entries.reserve(entries);
+    m_bytes.reserve(bytes);
+}
+
 void ListOrder::begin() {
     m_entries.push_back(Entry{{0, 0, 0, 0}, static_cast<quint32>(m_bytes.size()), 0});
 }

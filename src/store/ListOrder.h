@@ -13,6 +13,8 @@ namespace cw {
 
 class ListOrder {
 public:
+    // Room for this many entries and bytes of their texts, made at once.
+    void reserve(std::size_t entries, std::size_t bytes);
     // Starts the next entry (they are numbered 0, 1, ...); pieces are appended to it.
     void begin();
     void append(const char* bytes, int size);
