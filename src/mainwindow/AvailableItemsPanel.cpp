@@ -26,11 +26,11 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, Catalogue& catalogue, QWi
     QPushButton* toList = button("cmdItemToList", "Item To List", 3840, 300);
     QPushButton* allToList = button("cmdCatToList", "All To List", 3840, 720);
 
-    connect(deleteItem, &QPushButton::clicked, this, [this] { run(&Catalogue::deleteItem); });
-    connect(toList, &QPushButton::clicked, this, [this] { run(&Catalogue::putOnList); });
+    connect(deleteItem, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, [this] { m_catalogue.deleteItem(chosenRow()); }); });
+    connect(toList, &QPushButton::clicked, this, [this] { putChosenOnList(); });
     // A double click puts the item on the list as Item To List does.
-    connect(m_list, &ChoiceListView::entryDoubleClicked, this,
-            [this] { run(&Catalogue::putOnList); });
+    connect(m_list, &ChoiceListView::entryDoubleClicked, this, [this] { putChosenOnList(); });
     connect(allToList, &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.putAllOnList(); }); });
     connect(newItem, &QPushButton::clicked, this, &AvailableItemsPanel::newItemRequested);
@@ -40,9 +40,8 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, Catalogue& catalogue, QWi
     connect(m_list, &ChoiceListView::chosen, this, &AvailableItemsPanel::itemChosen);
 }
 
-// A command on the chosen item.
-void AvailableItemsPanel::run(void (Catalogue::*command)(int)) {
-    guarded(m_ctx, [&] { (m_catalogue.*command)(chosenRow()); });
+void AvailableItemsPanel::putChosenOnList() {
+    guarded(m_ctx, [this] { m_catalogue.putOnList(chosenRow()); });
 }
 
 int AvailableItemsPanel::chosenRow() const {

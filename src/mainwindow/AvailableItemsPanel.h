@@ -25,7 +25,8 @@ signals:
     void editItemRequested();
 
 private:
-    void run(void (Catalogue::*command)(int));
+    // Item To List (and a double click) on the chosen item.
+    void putChosenOnList();
 
     Context& m_ctx;
     Catalogue& m_catalogue;

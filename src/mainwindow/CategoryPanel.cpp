@@ -22,17 +22,12 @@ CategoryPanel::CategoryPanel(Context& ctx, Catalogue& catalogue, QWidget* parent
     connect(button("cmdNewCat", "New Cat", 300), &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.createCategory(); }); });
     connect(button("cmdEditCat", "Edit Cat", 720), &QPushButton::clicked, this,
-            [this] { run(&Catalogue::renameCategory); });
+            [this] { guarded(m_ctx, [this] { m_catalogue.renameCategory(chosenRow()); }); });
     connect(button("cmdDeleteCat", "Delete Cat", 1140), &QPushButton::clicked, this,
-            [this] { run(&Catalogue::deleteCategory); });
+            [this] { guarded(m_ctx, [this] { m_catalogue.deleteCategory(chosenRow()); }); });
     connect(&catalogue, &Catalogue::categoryToChoose, m_list, &ChoiceListView::choose);
     connect(&catalogue, &Catalogue::categoryToMark, m_list, &ChoiceListView::mark);
     connect(m_list, &ChoiceListView::chosen, this, &CategoryPanel::categoryChosen);
-}
-
-// A command on the chosen category.
-void CategoryPanel::run(void (Catalogue::*command)(int)) {
-    guarded(m_ctx, [&] { (m_catalogue.*command)(chosenRow()); });
 }
 
 int CategoryPanel::chosenRow() const {

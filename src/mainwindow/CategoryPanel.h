@@ -22,8 +22,6 @@ signals:
     void categoryChosen(int row);
 
 private:
-    void run(void (Catalogue::*command)(int));
-
     Context& m_ctx;
     Catalogue& m_catalogue;
     ChoiceListView* m_list;
