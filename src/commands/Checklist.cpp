@@ -15,10 +15,6 @@
 namespace cw {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("cw::Checklist", text);
-}
-
 // A text as Markdown shows it literally: the characters that would start formatting escaped.
 QString markdownText(const QString& text) {
     QString out;
@@ -76,14 +72,17 @@ QStringList checklistLines(const ShoppingListModel& list) {
         QString line = trimSpaces(list.cell(row, ShoppingListModel::Item));
         if (!quantity.isEmpty()) line = quantity + QStringLiteral(" × ") + line;
         if (!size.isEmpty()) line += QStringLiteral(", ") + size;
-        if (!aisle.isEmpty()) line += QStringLiteral(", ") + tr("aisle %1").arg(aisle);
+        if (!aisle.isEmpty())
+            line += QStringLiteral(", ") +
+                    QCoreApplication::translate("cw::Checklist", "aisle %1").arg(aisle);
         lines << line;
     }
     return lines;
 }
 
 QString checklistTotal(const ShoppingListModel& list) {
-    return tr("Total: $%1").arg(trimSpaces(list.totalText()));
+    return QCoreApplication::translate("cw::Checklist", "Total: $%1")
+        .arg(trimSpaces(list.totalText()));
 }
 
 QString phoneText(const ShoppingListModel& list) {
@@ -124,13 +123,17 @@ QByteArray calendarChecklist(const ShoppingListModel& list, const QDateTime& now
 void saveChecklist(Context& ctx, const ShoppingListModel& list) {
     trap(ctx, prefix::kSaveChecklist, [&] {
         UserSettings settings(ctx);
-        const QString markdown = tr("Markdown checklist (*.md)");
-        const QString calendar = tr("iCalendar tasks (*.ics)");
+        const QString markdown =
+            QCoreApplication::translate("cw::Checklist", "Markdown checklist (*.md)");
+        const QString calendar =
+            QCoreApplication::translate("cw::Checklist", "iCalendar tasks (*.ics)");
         QString filter = markdown;
-        const QString path = ctx.prompts->saveFile(tr("Save List as Checklist"),
-                                                   settings.checklistDirectory() + u'/' +
-                                                       tr("Shopping List") + QStringLiteral(".md"),
-                                                   {markdown, calendar}, filter);
+        const QString path = ctx.prompts->saveFile(
+            QCoreApplication::translate("cw::Checklist", "Save List as Checklist"),
+            settings.checklistDirectory() + u'/' +
+                QCoreApplication::translate("cw::Checklist", "Shopping List") +
+                QStringLiteral(".md"),
+            {markdown, calendar}, filter);
         if (path.isEmpty()) return;
         settings.setChecklistDirectory(QFileInfo(path).absolutePath());
         const QString suffix = QFileInfo(path).suffix().toLower();

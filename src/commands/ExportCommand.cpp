@@ -9,6 +9,7 @@
 #include "platform/UserSettings.h"
 #include "store/RecordFile.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <array>
 #include <cstring>
@@ -24,10 +25,11 @@ static_assert(ShoppingListModel::Total - kFirstColumn + 1 == kExportFields);
 // Records gathered before they are written, so that a long list takes few writes.
 constexpr int kRecordsPerWrite = 256;
 
-const char* const kPrompt =
+const char* const kPrompt = QT_TRANSLATE_NOOP(
+    "cw::ExportCommand",
     "Enter directory where file will be located. File name will be Cartwise.txt and format "
     "will be comma delimetered text which can be imported into popular spreadsheets and "
-    "databases.";
+    "databases.");
 
 // Bytes a cell takes between its quotes: every quote inside it is written twice.
 int quotedSize(QByteArrayView text) {
@@ -128,9 +130,10 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
         ctx, prefix::kExport,
         [&] {
             UserSettings settings(ctx);
-            const QString directory = ctx.prompts->input(QString::fromLatin1(kPrompt),
-                                                         QStringLiteral("Export Shopping List"),
-                                                         settings.exportDirectory());
+            const QString directory = ctx.prompts->input(
+                QCoreApplication::translate("cw::ExportCommand", kPrompt),
+                QCoreApplication::translate("cw::ExportCommand", "Export Shopping List"),
+                settings.exportDirectory());
             if (trimSpaces(directory).isEmpty()) return;
             settings.setExportDirectory(directory);
 
@@ -138,9 +141,11 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
             const bool replacing = fileExists(path);
             if (replacing &&
                 ctx.prompts->message(
-                    QStringLiteral("File already exists. Do you want to overwrite it ?"),
+                    QCoreApplication::translate(
+                        "cw::ExportCommand", "File already exists. Do you want to overwrite it ?"),
                     MsgButtons::YesNo, MsgIcon::None,
-                    QStringLiteral("Overwrite Existing File")) != MsgAnswer::Yes)
+                    QCoreApplication::translate("cw::ExportCommand", "Overwrite Existing File")) !=
+                    MsgAnswer::Yes)
                 return;
 
             // The new export is written whole beside the old one and only then takes its
@@ -175,8 +180,9 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
             renameFile(written, path, replacing ? Replace::Existing : Replace::Never);
             written.clear();
             syncDirectory(directory);
-            ctx.prompts->message(QStringLiteral("Export Process has completed"), MsgButtons::Ok,
-                                 MsgIcon::None, appTitle());
+            ctx.prompts->message(
+                QCoreApplication::translate("cw::ExportCommand", "Export Process has completed"),
+                MsgButtons::Ok, MsgIcon::None, appTitle());
         },
         [&] {
             if (file) file->closeQuietly();

@@ -13,14 +13,13 @@
 #include "store/RecordFile.h"
 #include "store/RecordLayout.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <optional>
 #include <vector>
 
 namespace cw {
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The fields of an old src.dat record.
 constexpr TextField kOldItem{0, 25};
@@ -56,8 +55,9 @@ const char* oldCategoryBlank() {
 struct Staging {
     explicit Staging(const Context& ctx) : folder(ctx.dataPath(QStringLiteral(".import-XXXXXX"))) {
         if (!folder.isValid())
-            throw Failure("Could not make a folder in " + ctx.dataDir + ": " +
-                          folder.errorString());
+            throw Failure(QCoreApplication::translate("cw::ImportCommand",
+                                                      "Could not make a folder in %1: %2")
+                              .arg(ctx.dataDir, folder.errorString()));
         target.prompts = ctx.prompts;
         target.settings = ctx.settings;
         target.programEnd = ctx.programEnd;
@@ -108,28 +108,27 @@ void replaceCurrentFiles(const Context& ctx, Staging& staging) {
 }
 
 QString importQuestion(const QString& directory) {
-    return QStringLiteral("If you have an earlier version of Cartwise") +
-           QStringLiteral(" (Ver 5.0, 5.1 or 5.2), you can import that") +
-           QStringLiteral(" data into Version 6.") + kCrLf + kCrLf +
-           QStringLiteral("This is what you have to do first. Find the following") +
-           QStringLiteral(" files in your old version working directory") +
-           QStringLiteral(" and copy them to the new version directory which is: ") +
-           trimSpaces(directory) + QStringLiteral(". The") +
-           QStringLiteral(" file names are: 'cat.dat' and 'src.dat'") + kCrLf + kCrLf +
-           QStringLiteral("Then return to this option and direct the program to import") +
-           QStringLiteral(" the data. After the conversion, you may delete") +
-           QStringLiteral(" 'cat.dat' and 'src.dat'. WARNING! All current data in Version 6.0 "
-                          "will be replaced.") +
-           kCrLf + kCrLf + QStringLiteral("Import data now ?");
+    return QCoreApplication::translate(
+               "cw::ImportCommand",
+               "If you have an earlier version of Cartwise (Ver 5.0, 5.1 or 5.2), you can import "
+               "that data into Version 6.\r\n\r\nThis is what you have to do first. Find the "
+               "following files in your old version working directory and copy them to the new "
+               "version directory which is: %1. The file names are: 'cat.dat' and "
+               "'src.dat'\r\n\r\nThen return to this option and direct the program to import the "
+               "data. After the conversion, you may delete 'cat.dat' and 'src.dat'. WARNING! All "
+               "current data in Version 6.0 will be replaced.\r\n\r\nImport data now ?")
+        .arg(trimSpaces(directory));
 }
 
 QString leftOutMessage(int count) {
     if (count == 1)
-        return QStringLiteral("1 item of src.dat was not imported because its category is missing "
-                              "from cat.dat or could not be imported.");
-    return QString::number(count) +
-           QStringLiteral(" items of src.dat were not imported because their category is missing "
-                          "from cat.dat or could not be imported.");
+        return QCoreApplication::translate(
+            "cw::ImportCommand", "1 item of src.dat was not imported because its category is "
+                                 "missing from cat.dat or could not be imported.");
+    return QCoreApplication::translate("cw::ImportCommand",
+                                       "%1 items of src.dat were not imported because their "
+                                       "category is missing from cat.dat or could not be imported.")
+        .arg(count);
 }
 
 // The skeleton of both import steps: every record of the old file, read-only, through
@@ -175,7 +174,8 @@ bool importCategories(Context& ctx, const QString& oldFile, CategoryIds& ids) {
             for (std::size_t i = 0; i < added.size(); ++i)
                 ids[numbers[i]] = added[i];
             if (added.size() < numbers.size())
-                throw Failure(QStringLiteral("Category %1 of cat.dat was not added")
+                throw Failure(QCoreApplication::translate("cw::ImportCommand",
+                                                          "Category %1 of cat.dat was not added")
                                   .arg(numbers[added.size()]));
         });
 }
@@ -207,15 +207,17 @@ bool importItems(Context& ctx, const QString& oldFile, const CategoryIds& ids, i
         [&] {
             const std::vector<qint32> added = ItemStore(ctx).addAll(items);
             if (added.size() < numbers.size())
-                throw Failure(
-                    QStringLiteral("Item %1 of src.dat was not added").arg(numbers[added.size()]));
+                throw Failure(QCoreApplication::translate("cw::ImportCommand",
+                                                          "Item %1 of src.dat was not added")
+                                  .arg(numbers[added.size()]));
         });
 }
 
 void importVersion5Data(Context& ctx) {
     trap(ctx, prefix::kImport, [&] {
         if (ctx.prompts->message(importQuestion(ctx.dataDir), MsgButtons::YesNo, MsgIcon::None,
-                                 QStringLiteral("Import Data Now ?")) != MsgAnswer::Yes)
+                                 QCoreApplication::translate(
+                                     "cw::ImportCommand", "Import Data Now ?")) != MsgAnswer::Yes)
             return;
         const QString oldItems = ctx.dataPath(QStringLiteral("src.dat"));
         const QString oldCategories = ctx.dataPath(QStringLiteral("cat.dat"));
@@ -223,10 +225,12 @@ void importVersion5Data(Context& ctx) {
                                 : !fileExists(oldCategories) ? QStringLiteral("cat.dat")
                                                              : QString();
         if (!missing.isEmpty()) {
-            ctx.prompts->message(QStringLiteral("The ") + missing +
-                                     QStringLiteral(" file could not be located in the "
-                                                    "current working directory."),
-                                 MsgButtons::Ok, MsgIcon::None, appTitle());
+            ctx.prompts->message(
+                QCoreApplication::translate(
+                    "cw::ImportCommand",
+                    "The %1 file could not be located in the current working directory.")
+                    .arg(missing),
+                MsgButtons::Ok, MsgIcon::None, appTitle());
             return;
         }
 
@@ -243,9 +247,10 @@ void importVersion5Data(Context& ctx) {
         if (leftOut > 0)
             ctx.prompts->message(leftOutMessage(leftOut), MsgButtons::Ok, MsgIcon::Information,
                                  appTitle());
-        ctx.prompts->message(
-            QStringLiteral("The conversion has taken place. The program will now terminate"),
-            MsgButtons::Ok, MsgIcon::Information, QString());
+        ctx.prompts->message(QCoreApplication::translate(
+                                 "cw::ImportCommand",
+                                 "The conversion has taken place. The program will now terminate"),
+                             MsgButtons::Ok, MsgIcon::Information, QString());
         endProgram(ctx);
     });
 }

@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace cw {
@@ -84,8 +85,10 @@ void startSystemInformation(Context& ctx) noexcept {
     if (started) return;
     skip([&] {
         if (ctx.prompts)
-            ctx.prompts->message(QStringLiteral("System Information Is Unavailable At This Time"),
-                                 MsgButtons::Ok, MsgIcon::None, appTitle());
+            ctx.prompts->message(
+                QCoreApplication::translate("cw::SystemInformation",
+                                            "System Information Is Unavailable At This Time"),
+                MsgButtons::Ok, MsgIcon::None, appTitle());
     });
 }
 

@@ -95,7 +95,7 @@ double toDouble(const std::string& ascii) {
     double quick = 0.0;
     if (quickDecimal(ascii, quick)) return quick;
     const double value = cStrtod(ascii);
-    if (std::isinf(value)) throw Failure("Overflow");
+    if (std::isinf(value)) throw Failure::overflow();
     return value;
 }
 
@@ -294,48 +294,48 @@ QString formatFixed(const QString& text) {
 }
 
 QString formatWhole(double value) {
-    if (!std::isfinite(value)) throw Failure("Overflow");
+    if (!std::isfinite(value)) throw Failure::overflow();
     const QString s = roundDecimal(decimalOf(value), 0);
     return s == "0" ? QString() : s;
 }
 
 QString formatFixed(double value) {
-    if (!std::isfinite(value)) throw Failure("Overflow");
+    if (!std::isfinite(value)) throw Failure::overflow();
     return roundDecimal(decimalOf(value), 2);
 }
 
 QString shortestText(double value) {
-    if (!std::isfinite(value)) throw Failure("Overflow");
+    if (!std::isfinite(value)) throw Failure::overflow();
     if (value == 0) return QStringLiteral("0");
     return QString::number(value, 'g', 15);
 }
 
 qint32 toLong(double value) {
     const double r = std::nearbyint(value);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw Failure("Overflow");
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw Failure::overflow();
     return static_cast<qint32>(r);
 }
 
 qint16 toInteger(double value) {
     const double r = std::nearbyint(value);
-    if (!(r >= -32768.0 && r <= 32767.0)) throw Failure("Overflow");
+    if (!(r >= -32768.0 && r <= 32767.0)) throw Failure::overflow();
     return static_cast<qint16>(r);
 }
 
 qint16 toInteger(const QString& text) {
-    if (!readsAsNumber(text)) throw Failure("Type mismatch");
+    if (!readsAsNumber(text)) throw Failure::typeMismatch();
     return toInteger(cStrtod(trimSpaces(text, u" \t").toStdString()));
 }
 
 Money Money::fromDouble(double value) {
     const double scaled = value * 10000.0;
-    if (!(std::fabs(scaled) < 9223372036854775807.0)) throw Failure("Overflow");
+    if (!(std::fabs(scaled) < 9223372036854775807.0)) throw Failure::overflow();
     return Money(static_cast<qint64>(std::nearbyint(scaled)));
 }
 
 Money Money::operator+(Money other) const {
     qint64 sum = 0;
-    if (__builtin_add_overflow(m_units, other.m_units, &sum)) throw Failure("Overflow");
+    if (__builtin_add_overflow(m_units, other.m_units, &sum)) throw Failure::overflow();
     return Money(sum);
 }
 

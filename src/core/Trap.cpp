@@ -1,5 +1,7 @@
 #include "core/Trap.h"
 
+#include "core/Failure.h"
+
 namespace cw {
 
 void report(Context& ctx, const QString& prefix, const QString& description) {
@@ -12,7 +14,7 @@ QString describe(const std::exception_ptr& failure) {
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QString::fromUtf8(Failure::unknown().what());
     }
 }
 

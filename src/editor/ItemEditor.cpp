@@ -40,9 +40,11 @@ struct FieldLayout {
     int width;
 };
 constexpr FieldLayout kFields[ItemEditor::FieldCount] = {
-    {" Item Desc", Kind::Text, 50, 180, 4275},     {" Size", Kind::Text, 15, 540, 1635},
-    {" Isle # or Desc", Kind::Text, 9, 900, 1635}, {" Quantity", Kind::Number, 10, 1260, 1635},
-    {" Unit Cost", Kind::Number, 10, 1620, 1635},
+    {QT_TRANSLATE_NOOP("cw::ItemEditor", " Item Desc"), Kind::Text, 50, 180, 4275},
+    {QT_TRANSLATE_NOOP("cw::ItemEditor", " Size"), Kind::Text, 15, 540, 1635},
+    {QT_TRANSLATE_NOOP("cw::ItemEditor", " Isle # or Desc"), Kind::Text, 9, 900, 1635},
+    {QT_TRANSLATE_NOOP("cw::ItemEditor", " Quantity"), Kind::Number, 10, 1260, 1635},
+    {QT_TRANSLATE_NOOP("cw::ItemEditor", " Unit Cost"), Kind::Number, 10, 1620, 1635},
 };
 
 // Leaving a field for another control of this window runs its leave rules; switching to
@@ -66,7 +68,7 @@ ItemEditor::ItemEditor(Context& ctx, QWidget* mainWindow)
     : QMainWindow(mainWindow, Qt::Window), m_ctx(ctx) {
     setObjectName(QStringLiteral("frmItem"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Source Item"));
+    setWindowTitle(tr(" Source Item"));
     useUiFont(this);
     buildControls();
     buildMenu();
@@ -93,7 +95,7 @@ void ItemEditor::buildControls() {
     setCentralWidget(area);
     for (int i = 0; i < FieldCount; ++i) {
         const FieldLayout& f = kFields[i];
-        auto* caption = new QLabel(QString::fromLatin1(f.caption), area);
+        auto* caption = new QLabel(tr(f.caption), area);
         caption->setObjectName(QStringLiteral("lblGen%1").arg(i));
         caption->setGeometry(twipsRect(240, f.top, 1215, 285));
         auto* field = new EntryField(area);
@@ -111,7 +113,7 @@ void ItemEditor::buildControls() {
     m_category = new QLabel(area);
     m_category->setObjectName(QStringLiteral("lblCategoryDesc"));
     m_category->setGeometry(twipsRect(240, 2460, 4455, 255));
-    m_save = new QPushButton(QStringLiteral("&Save"), area);
+    m_save = new QPushButton(tr("&Save"), area);
     m_save->setObjectName(QStringLiteral("cmdSave"));
     m_save->setGeometry(twipsRect(4860, 2400, 975, 375));
     m_save->setAutoDefault(true); // Enter on the focused button presses it
@@ -124,17 +126,17 @@ void ItemEditor::buildControls() {
 }
 
 void ItemEditor::buildMenu() {
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     auto add = [&](const char* name, const char* caption) {
-        QAction* action = options->addAction(QString::fromLatin1(caption));
+        QAction* action = options->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         return action;
     };
-    m_proper = add("mnuConvertProper", "Convert Text to Proper Case");
-    m_upper = add("mnuConvertUpper", "Convert Text to Upper Case");
-    m_asTyped = add("mnuConvertNone", "Leave Text as Typed");
+    m_proper = add("mnuConvertProper", QT_TR_NOOP("Convert Text to Proper Case"));
+    m_upper = add("mnuConvertUpper", QT_TR_NOOP("Convert Text to Upper Case"));
+    m_asTyped = add("mnuConvertNone", QT_TR_NOOP("Leave Text as Typed"));
     connect(m_proper, &QAction::triggered, this, [this] {
         guarded(m_ctx, [this] { chooseTextCase(m_proper, QStringLiteral("Proper"), &properCase); });
     });
@@ -147,7 +149,7 @@ void ItemEditor::buildMenu() {
 }
 
 QLineEdit* ItemEditor::field(int index) const {
-    if (index < 0 || index >= FieldCount) throw Failure("Control array element doesn't exist");
+    if (index < 0 || index >= FieldCount) throw Failure::noSuchControl();
     return m_fields[static_cast<std::size_t>(index)];
 }
 
@@ -233,7 +235,7 @@ void ItemEditor::load(qint32 itemId) {
 void ItemEditor::save() {
     trap(m_ctx, prefix::kSaveItem, [&] {
         const JournalStep step(m_ctx, m_itemId == 0 ? tr("New Item") : tr("Edit Item"));
-        auto say = [&](const char* text) { MsgBox(m_ctx, QString::fromLatin1(text)); };
+        auto say = [&](const QString& text) { MsgBox(m_ctx, text); };
         Item item;
         item.categoryId = m_categoryId;
         item.description = trimSpaces(field(Description)->text());
@@ -242,7 +244,7 @@ void ItemEditor::save() {
         item.quantity = trimSpaces(field(Quantity)->text());
         item.cost = trimSpaces(field(Cost)->text());
         if (item.description.isEmpty()) {
-            say("Can't save item with blank description");
+            say(tr("Can't save item with blank description"));
             field(Description)->setFocus();
             return;
         }
@@ -252,15 +254,15 @@ void ItemEditor::save() {
         ItemStore store(m_ctx);
         if (id == 0) {
             const qint32 added = store.add(item);
-            if (added == 0) return say("New record was not saved");
+            if (added == 0) return say(tr("New record was not saved"));
             emit itemAdded(added, item.description);
         } else {
-            if (!store.edit(id, item)) return say("Error! Record was not saved");
+            if (!store.edit(id, item)) return say(tr("Error! Record was not saved"));
             emit itemSaved(id, item.description);
         }
         m_save->setEnabled(false);
         emit saved();
-        say("Record saved");
+        say(tr("Record saved"));
         if (id == 0) close();
     });
 }
@@ -294,7 +296,7 @@ void ItemEditor::applyLeaveRules(int index) {
     if (index == Cost && trimSpaces(f->text()).isEmpty()) setField(index, ".00");
     if (kFields[index].kind == Kind::Number) {
         if (!readsAsPlainNumber(f->text())) {
-            MsgBox(m_ctx, QStringLiteral("Only numbers and decimals are accepted"));
+            MsgBox(m_ctx, tr("Only numbers and decimals are accepted"));
             setField(index, QString());
             f->setFocus();
             m_fieldRefused = true;

@@ -35,7 +35,7 @@ void setBlackText(QWidget* w) {
 } // namespace
 
 QString AboutBox::versionLine(int major, int minor, int revision) {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return tr("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 QSize AboutBox::clientSize() {
@@ -49,13 +49,13 @@ AboutBox::AboutBox(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     // OK first in the focus chain, so Enter presses it from the start.
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setGeometry(twipsRect(4245, 2625, 1260, 345));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_systemInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_systemInfoButton = new QPushButton(tr("&System Info..."), this);
     m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
     m_systemInfoButton->setGeometry(twipsRect(4260, 3075, 1245, 345));
     connect(m_systemInfoButton, &QPushButton::clicked, this,
@@ -80,13 +80,13 @@ AboutBox::AboutBox(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
     m_disclaimer->setWordWrap(true);
     setBlackText(m_disclaimer);
 
-    setWindowTitle(QStringLiteral("About ") + appTitle());
+    setWindowTitle(tr("About %1").arg(appTitle()));
     m_version->setText(versionLine(kVersionMajor, kVersionMinor, kVersionRevision));
     m_title->setText(appTitle());
-    m_description->setText(QStringLiteral("Cartwise is a program that helps you to budget your "
-                                          "shopping activities and make them more efficient."));
-    m_disclaimer->setText(QStringLiteral("Cartwise is made by %1. It is provided as is, "
-                                         "without warranty of any kind.")
+    m_description->setText(tr("Cartwise is a program that helps you to budget your shopping "
+                              "activities and make them more efficient."));
+    m_disclaimer->setText(tr("Cartwise is made by %1. It is provided as is, without warranty of "
+                             "any kind.")
                               .arg(QString::fromUtf8(support::kCompany)));
 }
 

@@ -49,14 +49,14 @@ const QColor& HelpWindow::otherColour() {
 
 HelpWindow::HelpWindow(Context&, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral(" Cartwise Help Topics"));
+    setWindowTitle(tr(" Cartwise Help Topics"));
     // A sizable frame with minimize and maximize; the size is held (below).
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     useUiFont(this);
 
     // OK comes first in the focus chain, so Enter presses it from the start.
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setGeometry(twipsRect(240, 3720, 1260, 345));
     m_okButton->setDefault(true);
@@ -76,7 +76,7 @@ HelpWindow::HelpWindow(Context&, QWidget* parent) : QDialog(parent) {
         m_topics[static_cast<std::size_t>(i)] = label;
     }
 
-    m_hint = new QLabel(QStringLiteral("Click on topic above to view related help detail."), this);
+    m_hint = new QLabel(tr("Click on topic above to view related help detail."), this);
     m_hint->setObjectName(QStringLiteral("Label1"));
     m_hint->setGeometry(twipsRect(240, 2820, 1995, 615));
     m_hint->setWordWrap(true);
@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(Context&, QWidget* parent) : QDialog(parent) {
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtRich"));
-    m_text->setAccessibleName(QStringLiteral("Help text"));
+    m_text->setAccessibleName(tr("Help text"));
     m_text->setGeometry(twipsRect(2520, 240, 4995, 3855));
     // Plain text in one font; the reader may select and copy but not change it.
     m_text->setFont(uiFont());

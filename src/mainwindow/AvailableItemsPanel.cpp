@@ -9,8 +9,7 @@
 namespace cw {
 
 AvailableItemsPanel::AvailableItemsPanel(Context& ctx, Catalogue& catalogue, QWidget* parent)
-    : QGroupBox(QStringLiteral("Items in Selected Category"), parent), m_ctx(ctx),
-      m_catalogue(catalogue) {
+    : QGroupBox(tr("Items in Selected Category"), parent), m_ctx(ctx), m_catalogue(catalogue) {
     setObjectName(QStringLiteral("fraFrame1"));
     m_list = new ChoiceListView(this);
     m_list->setObjectName(QStringLiteral("lstAvailable"));
@@ -18,13 +17,13 @@ AvailableItemsPanel::AvailableItemsPanel(Context& ctx, Catalogue& catalogue, QWi
     m_list->setAccessibleName(title());
     m_list->setModel(&catalogue.items());
     auto button = [this](const char* name, const char* caption, int left, int top) {
-        return placedButton(this, name, QString::fromLatin1(caption), left, top, 975, 375);
+        return placedButton(this, name, tr(caption), left, top, 975, 375);
     };
-    QPushButton* newItem = button("cmdNewItem", "New Item", 2820, 300);
-    QPushButton* editItem = button("cmdEditItem", "Edit Item", 2820, 720);
-    QPushButton* deleteItem = button("cmdDeleteItem", "Delete Item", 2820, 1140);
-    QPushButton* toList = button("cmdItemToList", "Item To List", 3840, 300);
-    QPushButton* allToList = button("cmdCatToList", "All To List", 3840, 720);
+    QPushButton* newItem = button("cmdNewItem", QT_TR_NOOP("New Item"), 2820, 300);
+    QPushButton* editItem = button("cmdEditItem", QT_TR_NOOP("Edit Item"), 2820, 720);
+    QPushButton* deleteItem = button("cmdDeleteItem", QT_TR_NOOP("Delete Item"), 2820, 1140);
+    QPushButton* toList = button("cmdItemToList", QT_TR_NOOP("Item To List"), 3840, 300);
+    QPushButton* allToList = button("cmdCatToList", QT_TR_NOOP("All To List"), 3840, 720);
 
     connect(deleteItem, &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.deleteItem(chosenRow()); }); });

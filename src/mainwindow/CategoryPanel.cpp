@@ -9,7 +9,7 @@
 namespace cw {
 
 CategoryPanel::CategoryPanel(Context& ctx, Catalogue& catalogue, QWidget* parent)
-    : QGroupBox(QStringLiteral("Categories"), parent), m_ctx(ctx), m_catalogue(catalogue) {
+    : QGroupBox(tr("Categories"), parent), m_ctx(ctx), m_catalogue(catalogue) {
     setObjectName(QStringLiteral("fraFrame0"));
     m_list = new ChoiceListView(this);
     m_list->setObjectName(QStringLiteral("lstCat"));
@@ -17,13 +17,13 @@ CategoryPanel::CategoryPanel(Context& ctx, Catalogue& catalogue, QWidget* parent
     m_list->setAccessibleName(title()); // a screen reader names the list by its frame
     m_list->setModel(&catalogue.categories());
     auto button = [this](const char* name, const char* caption, int top) {
-        return placedButton(this, name, QString::fromLatin1(caption), 2760, top, 975, 375);
+        return placedButton(this, name, tr(caption), 2760, top, 975, 375);
     };
-    connect(button("cmdNewCat", "New Cat", 300), &QPushButton::clicked, this,
+    connect(button("cmdNewCat", QT_TR_NOOP("New Cat"), 300), &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.createCategory(); }); });
-    connect(button("cmdEditCat", "Edit Cat", 720), &QPushButton::clicked, this,
+    connect(button("cmdEditCat", QT_TR_NOOP("Edit Cat"), 720), &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.renameCategory(chosenRow()); }); });
-    connect(button("cmdDeleteCat", "Delete Cat", 1140), &QPushButton::clicked, this,
+    connect(button("cmdDeleteCat", QT_TR_NOOP("Delete Cat"), 1140), &QPushButton::clicked, this,
             [this] { guarded(m_ctx, [this] { m_catalogue.deleteCategory(chosenRow()); }); });
     connect(&catalogue, &Catalogue::categoryToChoose, m_list, &ChoiceListView::choose);
     connect(&catalogue, &Catalogue::categoryToMark, m_list, &ChoiceListView::mark);

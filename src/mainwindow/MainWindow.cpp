@@ -93,16 +93,16 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, "mnuPrintCurrentShopList", "Print Current Shopping List",
+    addCommand(file, "mnuPrintCurrentShopList", tr("Print Current Shopping List"),
                &MainWindow::printList, QKeySequence::Print);
-    addCommand(file, "mnuExport", "Export Current List to Text File", &MainWindow::exportList,
+    addCommand(file, "mnuExport", tr("Export Current List to Text File"), &MainWindow::exportList,
                QKeySequence(Qt::CTRL | Qt::Key_E));
-    addCommand(file, "mnuRefreshCL", "Refresh Current Shopping List", &MainWindow::refreshList);
+    addCommand(file, "mnuRefreshCL", tr("Refresh Current Shopping List"), &MainWindow::refreshList);
     file->addSeparator()->setObjectName(QStringLiteral("mnuBar2"));
     // The File menu's Exit ends the program exactly as the bar's Exit does.
-    addCommand(file, "mnuFileExit", "Exit", &MainWindow::quit, QKeySequence::Quit);
+    addCommand(file, "mnuFileExit", tr("Exit"), &MainWindow::quit, QKeySequence::Quit);
     // The list taken along, after the entries the File menu always had.
     file->addSeparator();
     addCommand(file, "phoneAction", tr("Show List on &Phone..."), &MainWindow::showOnPhone,
@@ -122,17 +122,18 @@ void MainWindow::buildMenus() {
     if (m_ctx.journal)
         connect(m_ctx.journal, &ChangeJournal::changed, this, &MainWindow::showHistory);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, "mnuHelpMe", "Help Topics for Cartwise", &MainWindow::showHelp,
+    addCommand(help, "mnuHelpMe", tr("Help Topics for Cartwise"), &MainWindow::showHelp,
                QKeySequence::HelpContents);
     help->addSeparator()->setObjectName(QStringLiteral("mnuBar4"));
-    addCommand(help, "mnuAbout", "About Cartwise", &MainWindow::showAbout);
-    addCommand(help, "mnuImportData", "Importing Data from Version 5.X", &MainWindow::importData);
-    addCommand(help, "mnuDeleteAllData", "How to Delete All Data", &MainWindow::deleteAllData);
-    addCommand(help, "mnuTechSupport", "Technical Support", &MainWindow::showTechnicalSupport);
+    addCommand(help, "mnuAbout", tr("About Cartwise"), &MainWindow::showAbout);
+    addCommand(help, "mnuImportData", tr("Importing Data from Version 5.X"),
+               &MainWindow::importData);
+    addCommand(help, "mnuDeleteAllData", tr("How to Delete All Data"), &MainWindow::deleteAllData);
+    addCommand(help, "mnuTechSupport", tr("Technical Support"), &MainWindow::showTechnicalSupport);
 
-    QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));
+    QAction* exit = menuBar()->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, [this] { guarded(m_ctx, [this] { quit(); }); });
 }
@@ -181,11 +182,11 @@ void MainWindow::itemChosen(int row) {
 void MainWindow::createItem() {
     trap(m_ctx, prefix::kNewItem, [&] {
         const int category = m_categories->chosenRow();
-        if (category < 0) return MsgBox(m_ctx, QStringLiteral("Must select category first"));
+        if (category < 0) return MsgBox(m_ctx, tr("Must select category first"));
         ItemEditor& editor = openEditor();
-        editor.create(m_catalogue->categories().idAt(category),
-                      QStringLiteral("Category: ") +
-                          trimSpaces(m_catalogue->categories().textAt(category)));
+        editor.create(
+            m_catalogue->categories().idAt(category),
+            tr("Category: %1").arg(trimSpaces(m_catalogue->categories().textAt(category))));
         editor.field(ItemEditor::Description)->setFocus();
     });
 }
@@ -193,12 +194,11 @@ void MainWindow::createItem() {
 void MainWindow::editItem() {
     trap(m_ctx, prefix::kEditItemCommand, [&] {
         const int item = m_items->chosenRow();
-        if (item < 0) return MsgBox(m_ctx, QStringLiteral("Must select item first"));
+        if (item < 0) return MsgBox(m_ctx, tr("Must select item first"));
         const int category = m_categories->chosenRow();
         ItemEditor& editor = openEditor();
         editor.edit(m_catalogue->categories().idAt(category),
-                    QStringLiteral("Category: ") +
-                        trimSpaces(m_catalogue->categories().textAt(category)),
+                    tr("Category: %1").arg(trimSpaces(m_catalogue->categories().textAt(category))),
                     m_catalogue->items().idAt(item));
         editor.field(ItemEditor::Description)->setFocus();
     });

@@ -23,7 +23,7 @@ QuantityKeypad::QuantityKeypad(QWidget* frame) : QObject(frame) {
         b->setObjectName(QStringLiteral("cmdNum%1").arg(k.number));
         b->setGeometry(twipsRect(k.left, k.top, 350, 255));
         b->setFocusPolicy(Qt::TabFocus);
-        if (k.number == 15) b->setAccessibleName(QStringLiteral("Ask for a quantity"));
+        if (k.number == 15) b->setAccessibleName(tr("Ask for a quantity"));
         connect(b, &QPushButton::clicked, this, [this, b] { emit quantityChosen(b->text()); });
     }
 }

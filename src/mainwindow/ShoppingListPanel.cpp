@@ -19,7 +19,7 @@ template <class Command> void ShoppingListPanel::run(Command&& command) {
 }
 
 ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* area)
-    : QGroupBox(QStringLiteral("Current Shopping List"), area), m_ctx(ctx), m_list(list) {
+    : QGroupBox(tr("Current Shopping List"), area), m_ctx(ctx), m_list(list) {
     setObjectName(QStringLiteral("fraFrame2"));
     m_view = new ShoppingListView(this);
     m_view->setObjectName(QStringLiteral("Grid1"));
@@ -28,15 +28,15 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* 
     m_view->setModel(&list.model());
 
     auto button = [this](const char* name, const char* caption, int top) {
-        return placedButton(this, name, QString::fromLatin1(caption), 7500, top, 1455, 375);
+        return placedButton(this, name, tr(caption), 7500, top, 1455, 375);
     };
-    QPushButton* remove = button("cmdRemoveItem", "Remove Item", 360);
-    QPushButton* clear = button("cmdClearList", "Clear List", 780);
-    QPushButton* sort = button("cmdSortList", "Sort List", 1200);
+    QPushButton* remove = button("cmdRemoveItem", QT_TR_NOOP("Remove Item"), 360);
+    QPushButton* clear = button("cmdClearList", QT_TR_NOOP("Clear List"), 780);
+    QPushButton* sort = button("cmdSortList", QT_TR_NOOP("Sort List"), 1200);
     auto* keypad = new QuantityKeypad(this);
 
     // Below the frame: "Running Total $", the total, the sort order.
-    auto* totalCaption = new QLabel(QStringLiteral("Running Total $"), area);
+    auto* totalCaption = new QLabel(tr("Running Total $"), area);
     totalCaption->setObjectName(QStringLiteral("lblGen3"));
     totalCaption->setGeometry(twipsRect(4740, 5520, 1155, 195));
     auto* total = new QLabel(list.model().totalText(), area);
@@ -44,7 +44,7 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* 
     total->setGeometry(twipsRect(6240, 5520, 915, 195));
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     total->setAccessibleDescription(totalCaption->text()); // read with its amount
-    auto* order = new QLabel(list.sortCaption(), area);
+    auto* order = new QLabel(list.sortLabel(), area);
     order->setObjectName(QStringLiteral("lblSort"));
     order->setGeometry(twipsRect(7620, 5520, 1635, 195));
     // 195 twips would cut the text: one line of the font is the least height of these labels.
@@ -53,18 +53,19 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* 
         l->resize(l->width(), l->fontMetrics().height() + 2);
     }
     connect(&list.model(), &ShoppingListModel::totalChanged, total, &QLabel::setText);
-    connect(&list, &ShoppingList::sortCaptionChanged, order, &QLabel::setText);
+    connect(&list, &ShoppingList::sortLabelChanged, order, &QLabel::setText);
     connect(&list, &ShoppingList::refilled, m_view, [this] { m_view->makeCurrent(0); });
 
     // The Sort List button's pop-up menu, never shown on the menu bar.
-    m_sortMenu = new QMenu(QStringLiteral("Sort"), this);
+    m_sortMenu = new QMenu(tr("Sort"), this);
     m_sortMenu->setObjectName(QStringLiteral("mnuSort"));
-    const std::pair<const char*, const char*> names[] = {{"mnuSortCategory", "By Category"},
-                                                         {"mnuSortItem", "By Item Description"},
-                                                         {"mnuSortIsle", "By Isle #"}};
+    const std::pair<const char*, const char*> names[] = {
+        {"mnuSortCategory", QT_TR_NOOP("By Category")},
+        {"mnuSortItem", QT_TR_NOOP("By Item Description")},
+        {"mnuSortIsle", QT_TR_NOOP("By Isle #")}};
     const SortOrder orders[] = {SortOrder::ByCategory, SortOrder::ByItem, SortOrder::ByAisle};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = m_sortMenu->addAction(QString::fromLatin1(names[i].second));
+        QAction* a = m_sortMenu->addAction(tr(names[i].second));
         a->setObjectName(QString::fromLatin1(names[i].first));
         const SortOrder by = orders[i];
         connect(a, &QAction::triggered, this, [this, by] { run([&] { m_list.sortBy(by); }); });

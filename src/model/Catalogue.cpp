@@ -56,8 +56,7 @@ void Catalogue::showItem(qint32 categoryId, qint32 itemId) {
 void Catalogue::createCategory() {
     trap(m_ctx, prefix::kNewCategory, [&] {
         const JournalStep step(m_ctx, tr("New Cat"));
-        const QString name = InputBox(m_ctx, QStringLiteral("Enter new category name"),
-                                      QStringLiteral("New Category"));
+        const QString name = InputBox(m_ctx, tr("Enter new category name"), tr("New Category"));
         if (trimSpaces(name).isEmpty()) return;
         const qint32 id = CategoryStore(m_ctx).add(name);
         if (id == 0) return;
@@ -69,13 +68,13 @@ void Catalogue::createCategory() {
 // The category in `row` read from the file, or a message saying why there is none.
 bool Catalogue::findChosenCategory(int row, qint32& id, QString& name) {
     if (row < 0) {
-        MsgBox(m_ctx, QStringLiteral("No category selected"));
+        MsgBox(m_ctx, tr("No category selected"));
         return false;
     }
     id = m_categories.idAt(row);
     const std::optional<QString> found = CategoryStore(m_ctx).find(id);
     if (!found) {
-        MsgBox(m_ctx, QStringLiteral("File error. Could not locate record"));
+        MsgBox(m_ctx, tr("File error. Could not locate record"));
         return false;
     }
     name = trimSpaces(*found);
@@ -88,11 +87,9 @@ void Catalogue::renameCategory(int row) {
         qint32 id = 0;
         QString name;
         if (!findChosenCategory(row, id, name)) return;
-        if (!AskYesNo(m_ctx, QStringLiteral("Edit category named ") + name + QStringLiteral(" ?"),
-                      QStringLiteral("Edit Category")))
-            return;
+        if (!AskYesNo(m_ctx, tr("Edit category named %1 ?").arg(name), tr("Edit Category"))) return;
         const QString revised =
-            trimSpaces(InputBox(m_ctx, QStringLiteral("Enter revised category name"), appTitle()));
+            trimSpaces(InputBox(m_ctx, tr("Enter revised category name"), appTitle()));
         if (revised.isEmpty()) return;
         // Renamed in place: the list is put in order again only when it is next read.
         if (CategoryStore(m_ctx).rename(id, revised)) m_categories.rename(row, revised);
@@ -106,9 +103,8 @@ void Catalogue::deleteCategory(int row) {
         QString name;
         if (!findChosenCategory(row, id, name)) return;
         if (!AskYesNo(m_ctx,
-                      QStringLiteral("Delete category named ") + name +
-                          QStringLiteral(" and all related source items ?"),
-                      QStringLiteral("Delete Category")))
+                      tr("Delete category named %1 and all related source items ?").arg(name),
+                      tr("Delete Category")))
             return;
         if (!CategoryStore(m_ctx).remove(id)) return;
         ItemStore(m_ctx).removeCategory(id);
@@ -136,14 +132,12 @@ void Catalogue::showItemsOf(int categoryRow) {
 void Catalogue::deleteItem(int row) {
     trap(m_ctx, prefix::kDeleteItem, [&] {
         const JournalStep step(m_ctx, tr("Delete Item"));
-        if (row < 0) return MsgBox(m_ctx, QStringLiteral("No item selected"));
+        if (row < 0) return MsgBox(m_ctx, tr("No item selected"));
         const qint32 id = m_items.idAt(row);
         ItemStore store(m_ctx);
         const Item item = store.find(id);
-        if (!AskYesNo(m_ctx,
-                      QStringLiteral("Delete item named ") + trimSpaces(item.description) +
-                          QStringLiteral(" ?"),
-                      QStringLiteral("Delete Item")))
+        if (!AskYesNo(m_ctx, tr("Delete item named %1 ?").arg(trimSpaces(item.description)),
+                      tr("Delete Item")))
             return;
         store.remove(id);
         m_items.remove(row);
@@ -154,7 +148,7 @@ void Catalogue::deleteItem(int row) {
 
 void Catalogue::putOnList(int row) {
     trap(m_ctx, prefix::kItemToList, [&] {
-        if (row < 0) return MsgBox(m_ctx, QStringLiteral("No item selected"));
+        if (row < 0) return MsgBox(m_ctx, tr("No item selected"));
         putItemOnList(m_items.idAt(row));
     });
 }
@@ -168,7 +162,7 @@ void Catalogue::putItemOnList(qint32 id) {
     ItemStore store(m_ctx);
     const Item item = store.find(id);
     if (trimSpaces(item.listMark.toUpper()) == QLatin1String("Y"))
-        return MsgBox(m_ctx, QStringLiteral("Item already on current list"));
+        return MsgBox(m_ctx, tr("Item already on current list"));
     store.select(id, item.quantity); // reports its own failure; the list is shown anyway
     emit shoppingListChanged();
 }
@@ -177,7 +171,7 @@ void Catalogue::putAllOnList() {
     trap(m_ctx, prefix::kAllToList, [&] {
         const JournalStep step(m_ctx, tr("All To List"));
         if (m_items.count() == 0)
-            return MsgBox(m_ctx, QStringLiteral("No items are shown in 'Available' list"));
+            return MsgBox(m_ctx, tr("No items are shown in 'Available' list"));
         const Busy busy(m_ctx);
         std::vector<qint32> ids;
         ids.reserve(static_cast<std::size_t>(m_items.count()));

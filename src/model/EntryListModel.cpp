@@ -54,7 +54,7 @@ void EntryListModel::remove(int row) {
 }
 
 const EntryListModel::Entry& EntryListModel::at(int row) const {
-    if (row < 0 || row >= count()) throw Failure("Invalid property array index");
+    if (row < 0 || row >= count()) throw Failure::invalidIndex();
     return m_entries[static_cast<std::size_t>(row)];
 }
 

@@ -90,7 +90,7 @@ void FoundItemsModel::search(const QString& text) {
 }
 
 void FoundItemsModel::check(int row) const {
-    if (row < 0 || row >= rowCount()) throw Failure("Invalid property array index");
+    if (row < 0 || row >= rowCount()) throw Failure::invalidIndex();
 }
 
 qint32 FoundItemsModel::idAt(int row) const {

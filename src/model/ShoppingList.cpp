@@ -17,7 +17,7 @@ namespace cw {
 namespace {
 
 Money orOverflow(const std::optional<Money>& amount) {
-    if (!amount) throw Failure("Overflow");
+    if (!amount) throw Failure::overflow();
     return *amount;
 }
 
@@ -40,6 +40,25 @@ QString ShoppingList::captionOf(SortOrder order) {
     return QString();
 }
 
+QString ShoppingList::labelOf(SortOrder order) {
+    switch (order) {
+    case SortOrder::ByItem:
+        return tr("Sorted by Item");
+    case SortOrder::ByAisle:
+        return tr("Sorted by Isle");
+    case SortOrder::ByCategory:
+        return tr("Sorted by Category");
+    case SortOrder::None:
+        break;
+    }
+    return QString();
+}
+
+QString ShoppingList::sortLabel() const {
+    const SortOrder order = orderOf(m_sortCaption);
+    return order == SortOrder::None ? m_sortCaption : labelOf(order);
+}
+
 SortOrder ShoppingList::orderOf(const QString& caption) {
     const QString mode = trimSpaces(caption).toUpper();
     for (const SortOrder order : {SortOrder::ByItem, SortOrder::ByAisle, SortOrder::ByCategory})
@@ -49,7 +68,7 @@ SortOrder ShoppingList::orderOf(const QString& caption) {
 
 void ShoppingList::setSortCaption(const QString& caption) {
     m_sortCaption = caption;
-    emit sortCaptionChanged(caption);
+    emit sortLabelChanged(sortLabel());
 }
 
 void ShoppingList::refresh() {
@@ -139,21 +158,19 @@ void ShoppingList::setQuantity(int currentRow, const QString& caption) {
         if (id == 0 || currentRow < 0 || m_model.idAt(currentRow) != id) return;
         QString quantity = trimSpaces(caption);
         if (quantity == QLatin1String("?")) {
-            quantity = InputBox(m_ctx, QStringLiteral("Enter Quantity"), appTitle());
+            quantity = InputBox(m_ctx, tr("Enter Quantity"), appTitle());
             if (trimSpaces(quantity).isEmpty() || !readsAsNumber(quantity)) return;
             const double asked = leadingNumber(quantity);
             if (asked > 32768)
-                return MsgBox(
-                    m_ctx, QStringLiteral("Quantities above 32768 not supported in this function"));
+                return MsgBox(m_ctx, tr("Quantities above 32768 not supported in this function"));
             // The grid, the total and the record must agree: a quantity the record's field
             // cannot hold whole, or so far below zero that its cost leaves the range of the
             // money type, is refused like one above 32768.
             if (asked < -32768)
-                return MsgBox(m_ctx, QStringLiteral(
-                                         "Quantities below -32768 not supported in this function"));
+                return MsgBox(m_ctx, tr("Quantities below -32768 not supported in this function"));
             if (shortestText(asked).size() > ItemLayout::listQuantity.width)
-                return MsgBox(m_ctx, QStringLiteral("Quantities of more than 10 characters not "
-                                                    "supported in this function"));
+                return MsgBox(m_ctx, tr("Quantities of more than 10 characters not supported in "
+                                        "this function"));
         }
         ItemStore store(m_ctx);
         const Item item = store.find(id);
@@ -169,8 +186,7 @@ void ShoppingList::removeChosen() {
     trap(m_ctx, prefix::kRemoveItem, [&] {
         const JournalStep step(m_ctx, tr("Remove Item"));
         const qint32 id = m_chosenId;
-        if (id == 0)
-            return MsgBox(m_ctx, QStringLiteral("No entry selected in current shopping list"));
+        if (id == 0) return MsgBox(m_ctx, tr("No entry selected in current shopping list"));
         // The other rows keep their order.
         const auto at = std::find(m_order.begin(), m_order.end(), id);
         if (at != m_order.end()) m_order.erase(at);
@@ -182,8 +198,8 @@ void ShoppingList::removeChosen() {
 void ShoppingList::clear() {
     trap(m_ctx, prefix::kClearListCommand, [&] {
         const JournalStep step(m_ctx, tr("Clear List"));
-        if (!AskYesNo(m_ctx, QStringLiteral("Clear current shopping list. Are you sure ?"),
-                      QStringLiteral("Clear Current Shopping List")))
+        if (!AskYesNo(m_ctx, tr("Clear current shopping list. Are you sure ?"),
+                      tr("Clear Current Shopping List")))
             return;
         clearAll();
         m_model.setTotalText(QStringLiteral("0.00"));

@@ -22,13 +22,17 @@ public:
     ShoppingListModel& model() { return m_model; }
     const ShoppingListModel& model() const { return m_model; }
 
-    // The sort order as the label below the list shows it and the settings keep it: "Sorted by
-    // Item", "Sorted by Isle" or "Sorted by Category" (read trimmed, in any letter case; any
-    // other text lists nothing).
+    // The sort order as the settings keep it, in every language: "Sorted by Item", "Sorted by
+    // Isle" or "Sorted by Category" (read trimmed, in any letter case; any other text lists
+    // nothing, and is kept as it is).
     QString sortCaption() const { return m_sortCaption; }
     void setSortCaption(const QString& caption);
     static QString captionOf(SortOrder order);
     static SortOrder orderOf(const QString& caption);
+    // The sort order as the label below the list shows it, in the user's language; a stored
+    // text that names no order is shown as it is.
+    QString sortLabel() const;
+    static QString labelOf(SortOrder order);
 
     // The item of the chosen row, 0 when none is chosen.
     qint32 chosenId() const { return m_chosenId; }
@@ -50,7 +54,7 @@ public:
     void clear();
 
 signals:
-    void sortCaptionChanged(const QString& caption);
+    void sortLabelChanged(const QString& label);
     // Rows were refilled: the view makes the first row current, as the chosen one is.
     void refilled();
 

@@ -49,6 +49,14 @@ QString ShoppingListModel::heading(int column) {
     return piece.startsWith('<') || piece.startsWith('>') ? piece.mid(1) : piece;
 }
 
+QString ShoppingListModel::shownHeading(int column) {
+    // The headings of the format, as the user's language has them.
+    static const char* const shown[ColumnCount] = {
+        QT_TR_NOOP("ID "),       QT_TR_NOOP(" Isle "), QT_TR_NOOP("Item  "), QT_TR_NOOP("Size "),
+        QT_TR_NOOP("Category "), QT_TR_NOOP("Qty "),   QT_TR_NOOP("Total  ")};
+    return column >= 0 && column < ColumnCount ? tr(shown[column]) : QString();
+}
+
 Qt::Alignment ShoppingListModel::alignment(int column) {
     return format().at(column).startsWith('>') ? Qt::AlignRight : Qt::AlignLeft;
 }
@@ -71,14 +79,14 @@ QVariant ShoppingListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ShoppingListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::DisplayRole) return heading(section);
+    if (role == Qt::DisplayRole) return shownHeading(section);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignment(section) | Qt::AlignVCenter);
     return {};
 }
 
 void ShoppingListModel::checkRow(int row) const {
-    if (row < 0 || row >= rowCount()) throw Failure("Subscript out of range");
+    if (row < 0 || row >= rowCount()) throw Failure::subscriptOutOfRange();
 }
 
 qint32 ShoppingListModel::idAt(int row) const {
@@ -109,7 +117,7 @@ QString ShoppingListModel::cell(int row, int column) const {
     case Total:
         return r.lineCost.toFixed();
     default:
-        throw Failure("Subscript out of range");
+        throw Failure::subscriptOutOfRange();
     }
 }
 
@@ -173,7 +181,7 @@ void ShoppingListModel::showRows(ListedItems items, std::vector<int> rows,
         }
         for (const int item : rows) {
             const std::optional<Money>& line = lineCosts[static_cast<std::size_t>(item)];
-            if (!line) throw Failure("Overflow");
+            if (!line) throw Failure::overflow();
             m_rows.push_back(Row{item, *line});
         }
     } catch (...) {

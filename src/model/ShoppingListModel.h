@@ -27,8 +27,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // A column's heading as the grid shows it ("Qty ", " Isle "...), and its alignment.
+    // A column's heading as the export writes it in every language ("Qty ", " Isle "...), as
+    // the grid and the printout show it in the user's, and the column's alignment.
     static QString heading(int column);
+    static QString shownHeading(int column);
     static Qt::Alignment alignment(int column);
     // A row's cell; throws Failure for a row or column out of range.
     QString cell(int row, int column) const;

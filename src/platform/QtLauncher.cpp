@@ -2,6 +2,7 @@
 
 #include "core/Failure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -12,13 +13,17 @@ bool QtLauncher::fileExists(const QString& path) {
 }
 
 void QtLauncher::start(const QString& path) {
-    if (path.isEmpty()) throw Failure("No program to start");
+    if (path.isEmpty())
+        throw Failure(QCoreApplication::translate("cw::QtLauncher", "No program to start"));
     QProcess process;
     process.setProgram(path);
     // The started program runs on by itself; nobody waits for it.
     if (!process.startDetached()) {
         const QString reason = process.errorString();
-        throw Failure(reason.isEmpty() ? QStringLiteral("Cannot start ") + path : reason);
+        throw Failure(
+            reason.isEmpty()
+                ? QCoreApplication::translate("cw::QtLauncher", "Cannot start %1").arg(path)
+                : reason);
     }
 }
 

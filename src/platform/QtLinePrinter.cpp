@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -46,7 +47,9 @@ void QtLinePrinter::setFontName(const QString& name) {
 }
 
 void QtLinePrinter::setFontSize(int points) {
-    if (points <= 0) throw Failure("Invalid font size " + std::to_string(points));
+    if (points <= 0)
+        throw Failure(
+            QCoreApplication::translate("cw::QtLinePrinter", "Invalid font size %1").arg(points));
     m_font.setPointSizeF(points);
     if (m_painter->isActive()) m_painter->setFont(m_font);
 }
@@ -71,7 +74,9 @@ void QtLinePrinter::endDoc() {
     if (!m_painter->isActive()) return;
     m_y = 0;
     if (!m_painter->end())
-        throw Failure(QStringLiteral("The printout could not be finished on ") + deviceName());
+        throw Failure(QCoreApplication::translate("cw::QtLinePrinter",
+                                                  "The printout could not be finished on %1")
+                          .arg(deviceName()));
 }
 
 bool QtLinePrinter::choosePrinter() {
@@ -83,7 +88,9 @@ bool QtLinePrinter::choosePrinter() {
 void QtLinePrinter::begin() {
     if (m_painter->isActive()) return;
     if (!m_painter->begin(m_printer.get()))
-        throw Failure(QStringLiteral("The printout could not be started on ") + deviceName());
+        throw Failure(QCoreApplication::translate("cw::QtLinePrinter",
+                                                  "The printout could not be started on %1")
+                          .arg(deviceName()));
     m_painter->setFont(m_font);
     m_painter->setPen(Qt::black);
     m_y = 0;
@@ -91,16 +98,20 @@ void QtLinePrinter::begin() {
 
 void QtLinePrinter::startPage() {
     if (!m_printer->newPage())
-        throw Failure(QStringLiteral("No new page could be started on ") + deviceName());
+        throw Failure(
+            QCoreApplication::translate("cw::QtLinePrinter", "No new page could be started on %1")
+                .arg(deviceName()));
     m_y = 0;
 }
 
 QString QtLinePrinter::deviceName() const {
     if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("the file ") + m_printer->outputFileName();
+        return QCoreApplication::translate("cw::QtLinePrinter", "the file %1")
+            .arg(m_printer->outputFileName());
     const QString name = m_printer->printerName();
-    return name.isEmpty() ? QStringLiteral("the default printer")
-                          : QStringLiteral("the printer ") + name;
+    return name.isEmpty()
+               ? QCoreApplication::translate("cw::QtLinePrinter", "the default printer")
+               : QCoreApplication::translate("cw::QtLinePrinter", "the printer %1").arg(name);
 }
 
 } // namespace cw

@@ -2,6 +2,8 @@
 
 #include "core/Failure.h"
 
+#include <QCoreApplication>
+
 namespace cw {
 
 QtSettings::QtSettings()
@@ -25,8 +27,9 @@ void QtSettings::save(const QString& key, const QString& value) {
 void QtSettings::flush() {
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError)
-        throw Failure(QStringLiteral("Could not write the settings file ") +
-                      m_settings->fileName());
+        throw Failure(
+            QCoreApplication::translate("cw::QtSettings", "Could not write the settings file %1")
+                .arg(m_settings->fileName()));
 }
 
 } // namespace cw

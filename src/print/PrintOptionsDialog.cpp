@@ -41,7 +41,7 @@ void widenToFit(QWidget* control, int rightLimit) {
 PrintOptionsDialog::PrintOptionsDialog(Context& ctx, const ShoppingListModel& list, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_list(list) {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral(" Print Defaults"));
+    setWindowTitle(tr(" Print Defaults"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(4350), twips(1680));
@@ -59,7 +59,7 @@ PrintOptionsDialog::PrintOptionsDialog(Context& ctx, const ShoppingListModel& li
 }
 
 void PrintOptionsDialog::buildControls() {
-    auto* linesCaption = new QLabel(QStringLiteral(" Max Lines Per Page"), this);
+    auto* linesCaption = new QLabel(tr(" Max Lines Per Page"), this);
     linesCaption->setObjectName(QStringLiteral("lblGen0"));
     linesCaption->setGeometry(twipsRect(180, 180, 1575, 285));
 
@@ -69,7 +69,7 @@ void PrintOptionsDialog::buildControls() {
     m_lines->setAccessibleName(linesCaption->text().trimmed());
     linesCaption->setBuddy(m_lines);
 
-    auto* sizeCaption = new QLabel(QStringLiteral(" Printer Font Size"), this);
+    auto* sizeCaption = new QLabel(tr(" Printer Font Size"), this);
     sizeCaption->setObjectName(QStringLiteral("lblGen1"));
     sizeCaption->setGeometry(twipsRect(180, 540, 1575, 285));
 
@@ -81,7 +81,7 @@ void PrintOptionsDialog::buildControls() {
         m_sizes[i] = new QRadioButton(points, this);
         m_sizes[i]->setObjectName(QStringLiteral("optFont%1").arg(i));
         m_sizes[i]->setGeometry(places[i]);
-        m_sizes[i]->setAccessibleName(QStringLiteral("Printer Font Size %1").arg(points));
+        m_sizes[i]->setAccessibleName(tr("Printer Font Size %1").arg(points));
         group->addButton(m_sizes[i], i);
     }
     m_sizes[0]->setChecked(true);
@@ -92,12 +92,12 @@ void PrintOptionsDialog::buildControls() {
     widenToFit(m_sizes[1], m_sizes[2]->x() - 2);
     widenToFit(m_sizes[2], width() - 4);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(2100, 1080, 975, 375));
     connect(ok, &QPushButton::clicked, this, &PrintOptionsDialog::printList);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setGeometry(twipsRect(3120, 1080, 975, 375));
     connect(cancel, &QPushButton::clicked, this, &PrintOptionsDialog::reject);
@@ -119,7 +119,7 @@ bool PrintOptionsDialog::pageLengthAccepted() {
         usable = true;
     });
     if (usable) return true;
-    MsgBox(m_ctx, QStringLiteral("Max Lines Per Page must be a number from -32768 to 32767"));
+    MsgBox(m_ctx, tr("Max Lines Per Page must be a number from -32768 to 32767"));
     m_lines->setFocus();
     m_lines->selectAll();
     return false;
@@ -144,7 +144,7 @@ bool PrintOptionsDialog::saveAndPrint() {
     QCoreApplication::processEvents();
 
     LinePrinter* printer = m_ctx.printer;
-    if (!printer) throw Failure("No printer is available");
+    if (!printer) throw Failure(tr("No printer is available"));
     // A cancelled printer dialog prints nothing; the settings stay stored.
     if (!printer->choosePrinter()) return false;
     printer->setFontSize(size);

@@ -45,7 +45,7 @@ void ShoppingListPrintout::printList(const PrintLayout& layout) {
     for (int r = 0; r < rows; ++r) {
         m_printer.printLine(rowLine(layout, r));
         // The counter is a 16-bit number; it runs over only on a page longer than 32767 lines.
-        if (lines == 32767) throw Failure("Overflow");
+        if (lines == 32767) throw Failure::overflow();
         ++lines;
         if (lines > maxLines) {
             m_printer.newPage();
@@ -57,7 +57,7 @@ void ShoppingListPrintout::printList(const PrintLayout& layout) {
 
     m_printer.printLine(QString());
     m_printer.printLine(QString());
-    m_printer.printLine(printMargin() + QStringLiteral("Total Estimated Cost ") +
+    m_printer.printLine(printMargin() + tr("Total Estimated Cost ") +
                         trimSpaces(m_list.totalText()));
     m_printer.endDoc();
 }
@@ -79,7 +79,7 @@ QString ShoppingListPrintout::rowLine(const PrintLayout& layout, int row) const 
     std::array<QString, 6> texts;
     for (int c = 0; c < 6; ++c) {
         const int column = ShoppingListModel::Aisle + c;
-        texts[c] = row < 0 ? ShoppingListModel::heading(column) : m_list.cell(row, column);
+        texts[c] = row < 0 ? ShoppingListModel::shownHeading(column) : m_list.cell(row, column);
     }
     return layout.line(texts);
 }

@@ -2,6 +2,7 @@
 // The printed shopping list: its rows in the order the window shows them, as fixed-pitch text
 // lines in the layout of one of three font sizes, with a page header and column headings on
 // every page and the estimated total at the end.
+#include <QCoreApplication>
 #include <QString>
 
 namespace cw {
@@ -12,6 +13,7 @@ class ShoppingListModel;
 struct PrintLayout;
 
 class ShoppingListPrintout {
+    Q_DECLARE_TR_FUNCTIONS(cw::ShoppingListPrintout)
 public:
     ShoppingListPrintout(Context& ctx, const ShoppingListModel& list, LinePrinter& printer);
 

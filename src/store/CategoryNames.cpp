@@ -1,5 +1,6 @@
 #include "store/CategoryNames.h"
 
+#include "core/Failure.h"
 #include "core/ReportPrefixes.h"
 #include "core/Trap.h"
 #include "store/RecordFile.h"
@@ -34,7 +35,8 @@ QString CategoryNames::name(qint32 id) {
         if (!m_reported) {
             m_reported = true;
             skip([&] {
-                report(m_ctx, QString::fromLatin1(kPrefix), QStringLiteral("Bad record number"));
+                report(m_ctx, QString::fromLatin1(kPrefix),
+                       QString::fromUtf8(Failure::badRecordNumber().what()));
             });
         }
         return QString();

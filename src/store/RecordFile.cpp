@@ -130,7 +130,7 @@ void RecordFile::blankZeroRecords(char* records, qint64 count, const char* blank
 }
 
 void RecordFile::read(qint64 n, char* out, const char* blank) const {
-    if (n < 1) throw Failure("Bad record number");
+    if (n < 1) throw Failure::badRecordNumber();
     const qint64 got = readAt((n - 1) * m_recordLength, out, m_recordLength);
     std::memcpy(out + got, blank + got, static_cast<std::size_t>(m_recordLength - got));
     blankZeroRecords(out, 1, blank);
@@ -216,7 +216,7 @@ void RecordFile::write(qint64 n, const char* record) {
 }
 
 void RecordFile::write(qint64 first, const char* records, qint64 count) {
-    if (first < 1) throw Failure("Bad record number");
+    if (first < 1) throw Failure::badRecordNumber();
     writeAt((first - 1) * m_recordLength, records, count * m_recordLength);
 }
 
