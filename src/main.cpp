@@ -12,6 +12,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/QtSettings.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "store/ChangeJournal.h"
 #include "widgets/AppIcon.h"
 #include "widgets/WaitCursor.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     cw::expectDisplay();
     cw::CartwiseApplication app(argc, argv);
+    const cw::Translations translations(app); // the user's language, from the locale
     cw::windowsReady();
     cw::QtPrompts prompts;
     cw::QtSettings settings;
@@ -53,8 +55,8 @@ int main(int argc, char** argv) {
     cw::SingleInstance instance(ctx.dataDir);
     if (!instance.acquire()) {
         if (!instance.activateRunning())
-            prompts.message(QStringLiteral("Cartwise is already running."), cw::MsgButtons::Ok,
-                            cw::MsgIcon::Information, cw::appTitle());
+            prompts.message(QCoreApplication::translate("main", "Cartwise is already running."),
+                            cw::MsgButtons::Ok, cw::MsgIcon::Information, cw::appTitle());
         return 0;
     }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/CommandLine.h"
 
 #include "core/Version.h"
+#include "platform/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,20 +14,23 @@ namespace {
 
 void quietUntilFatal(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg) return;
-    std::fputs("cartwise: no display to open the window on (is DISPLAY or WAYLAND_DISPLAY "
-               "set?)\n",
-               stderr);
+    std::fprintf(stderr, "cartwise: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "cw::CommandLine",
+                     "no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)")));
     std::_Exit(1);
 }
 
 } // namespace
 
 int handleCommandLine(int argc, char** argv) {
-    const QCoreApplication app(argc, argv); // no display needed for this part
+    QCoreApplication app(argc, argv); // no display needed for this part
+    const Translations translations(app);
     QCoreApplication::setApplicationName(QStringLiteral("cartwise"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Plan and budget shopping trips."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("cw::CommandLine", "Plan and budget shopping trips."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     // Qt's own options of every graphical program (-platform, -style, ...) are left for Qt.
@@ -57,7 +61,10 @@ int handleCommandLine(int argc, char** argv) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "cartwise: takes no arguments\n\n%s", qPrintable(parser.helpText()));
+        std::fprintf(
+            stderr, "cartwise: %s\n\n%s",
+            qPrintable(QCoreApplication::translate("cw::CommandLine", "takes no arguments")),
+            qPrintable(parser.helpText()));
         return 2;
     }
     return -1;
