@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "core/Text.h"
 
+#include <QLocale>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -366,6 +367,13 @@ int Money::writeFixed(char* out) const {
 QString Money::toFixed() const {
     char buf[kFixedSize];
     return QString::fromLatin1(buf, writeFixed(buf));
+}
+
+QString shownNumber(const QString& text) {
+    const QString point = QLocale().decimalPoint();
+    if (point == QLatin1String(".")) return text;
+    QString shown = text;
+    return shown.replace(u'.', point);
 }
 
 } // namespace cw

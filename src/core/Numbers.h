@@ -22,6 +22,10 @@ QString formatWhole(const QString& text);
 // The two-decimal format ("Fixed"): at least one digit, ".", exactly two decimals, halves
 // away from zero. A text that is not a number is returned as it stands.
 QString formatFixed(const QString& text);
+// A number in one of those formats as the user's locale shows it: its decimal point as the
+// locale writes it (a comma in German). Only what is shown changes; the files, the export and
+// the printout keep the point.
+QString shownNumber(const QString& text);
 // The same formats for a computed number, taken at its shortest exact decimal form.
 QString formatWhole(double value);
 QString formatFixed(double value);

@@ -1,5 +1,6 @@
 #include "mainwindow/ShoppingListPanel.h"
 
+#include "core/Numbers.h"
 #include "mainwindow/QuantityKeypad.h"
 #include "mainwindow/ShoppingListView.h"
 #include "model/ShoppingList.h"
@@ -39,7 +40,7 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* 
     auto* totalCaption = new QLabel(tr("Running Total $"), area);
     totalCaption->setObjectName(QStringLiteral("lblGen3"));
     totalCaption->setGeometry(twipsRect(4740, 5520, 1155, 195));
-    auto* total = new QLabel(list.model().totalText(), area);
+    auto* total = new QLabel(shownNumber(list.model().totalText()), area);
     total->setObjectName(QStringLiteral("lblGen4"));
     total->setGeometry(twipsRect(6240, 5520, 915, 195));
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -52,7 +53,8 @@ ShoppingListPanel::ShoppingListPanel(Context& ctx, ShoppingList& list, QWidget* 
         l->setMinimumHeight(l->fontMetrics().height());
         l->resize(l->width(), l->fontMetrics().height() + 2);
     }
-    connect(&list.model(), &ShoppingListModel::totalChanged, total, &QLabel::setText);
+    connect(&list.model(), &ShoppingListModel::totalChanged, total,
+            [total](const QString& text) { total->setText(shownNumber(text)); });
     connect(&list, &ShoppingList::sortLabelChanged, order, &QLabel::setText);
     connect(&list, &ShoppingList::refilled, m_view, [this] { m_view->makeCurrent(0); });
 

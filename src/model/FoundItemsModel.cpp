@@ -60,7 +60,7 @@ QVariant FoundItemsModel::data(const QModelIndex& index, int role) const {
     case Aisle:
         return m_items.text(r, Field::Aisle);
     case Cost:
-        return formatFixed(m_items.text(r, Field::Cost));
+        return shownNumber(formatFixed(m_items.text(r, Field::Cost)));
     case OnList:
         return m_items.onList(r) ? tr("Yes") : QString();
     default:

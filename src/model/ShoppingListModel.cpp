@@ -71,7 +71,10 @@ int ShoppingListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ShoppingListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::DisplayRole) return cell(index.row(), index.column());
+    if (role == Qt::DisplayRole) {
+        const QString text = cell(index.row(), index.column());
+        return index.column() == Total ? shownNumber(text) : text;
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignment(index.column()) | Qt::AlignVCenter);
     return {};
