@@ -12,7 +12,7 @@ fail() { echo "FAIL [package]: $*" >&2 && exit 1; }
 id=io.github.cartwise.Cartwise
 for file in bin/cartwise share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/man/man1/cartwise.1.gz \
-    share/doc/cartwise/copyright; do
+    share/doc/cartwise/copyright share/cartwise/translations/cartwise_de.qm; do
     [ -s "$root/usr/$file" ] || fail "missing /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do # a PNG's width and height follow its signature
