@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QScopeGuard>
 
 using namespace cw;
 using namespace cw::test;
@@ -96,18 +95,12 @@ TEST_F(Import, MissingOldFilesAreNamedBlankOldCategoriesDroppedAndPartialRecords
 
     // Categories blank, Dairy, blank, Bakery: Dairy becomes 1 and Bakery 2; the items of the
     // blank records 1 and 3 and of categories 0, -1 and 5 are left out.
-    static int syncs = 0;
-    const DurabilityCalls real = durabilityCalls();
-    const auto restore = qScopeGuard([&] { durabilityCalls() = real; });
-    durabilityCalls().sync = [](int fd) {
-        ++syncs;
-        return ::fdatasync(fd);
-    };
+    ObservedDurability durability;
     import("v5_blank_category_first",
            {"5 items of src.dat were not imported because their category is missing from "
             "cat.dat or could not be imported.",
             kDone});
-    EXPECT_EQ(syncs, 2); // each new file once, not once for each of its five records
+    EXPECT_EQ(durability.syncs, 2); // each new file once, not once for each of its five records
     EXPECT_EQ(readFile(t.catFile()), categoryRecord("Dairy") + categoryRecord("Bakery"));
     EXPECT_EQ(readFile(t.srcFile()),
               itemRecord({"Milk", "1", "2.49", "1 gal", 1, "", "Y", "1"}) +

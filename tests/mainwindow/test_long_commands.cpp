@@ -6,24 +6,11 @@
 
 #include <QGuiApplication>
 #include <QScopeGuard>
-#include <atomic>
-#include <cerrno>
-#include <unistd.h>
 
 using namespace cw;
 using namespace cw::test;
 
 namespace {
-
-bool g_syncFails = false;
-std::atomic<int> g_syncs{0}; // the sync may run on a thread of its own
-
-int observedSync(int fd) {
-    ++g_syncs;
-    if (!g_syncFails) return ::fdatasync(fd);
-    errno = EIO;
-    return -1;
-}
 
 // The wait cursor, and for each time it was shown, the syncs that ran while it was.
 class ObservedWaitCursor : public BusyIndicator {
@@ -33,12 +20,12 @@ public:
     void begin() override {
         m_shown->begin();
         if (m_depth++ > 0) return;
-        m_syncsBefore = g_syncs;
+        m_syncsBefore = ObservedDurability::syncs;
         const QCursor* cursor = QGuiApplication::overrideCursor();
         shapes.push_back(cursor ? cursor->shape() : -1);
     }
     void end() override {
-        if (--m_depth == 0) syncsWhileShown.push_back(g_syncs - m_syncsBefore);
+        if (--m_depth == 0) syncsWhileShown.push_back(ObservedDurability::syncs - m_syncsBefore);
         m_shown->end();
     }
     std::vector<int> shapes, syncsWhileShown;
@@ -59,12 +46,7 @@ TEST_F(MainWindowTest, AllToListSyncsOnceUnderTheWaitCursorAndReportsAFailedSync
         items += itemRecord({name, "2", "3.00", "", 2, "", "N", ""});
     writeFile(t.srcFile(), items);
     start();
-    const DurabilityCalls real = durabilityCalls();
-    const auto restore = qScopeGuard([&] {
-        durabilityCalls() = real;
-        g_syncFails = false;
-    });
-    durabilityCalls().sync = observedSync;
+    ObservedDurability durability;
     ObservedWaitCursor waitCursor(t.ctx.busy);
     t.ctx.busy = &waitCursor;
     const auto restoreCursor = qScopeGuard([&] { t.ctx.busy = waitCursor.shown(); });
@@ -78,7 +60,7 @@ TEST_F(MainWindowTest, AllToListSyncsOnceUnderTheWaitCursorAndReportsAFailedSync
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(column(2), (QStringList{"Butter", "Cheese", "Milk", "Yogurt"}));
 
-    g_syncFails = true;
+    durability.syncFails = true;
     choose("lstCat", "Bakery");
     click("cmdCatToList");
     EXPECT_EQ(t.prompts.messages(),

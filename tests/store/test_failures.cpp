@@ -37,6 +37,7 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
         std::vector<int> rows{0};
         std::optional<Money> total;
         // Each returns false when it failed. Those without a report's prefix have no trap.
+        auto ran = [](std::function<void()> f) { return [f] { return f(), true; }; };
         const std::tuple<const char*, int, std::function<bool()>> operations[] = {
             {"cCategory.blnFindRecord", M | N, [&] { return c.find(id).has_value(); }},
             {"cCategory.blnDeleteRecord", M | F | N, [&] { return c.remove(id); }},
@@ -52,28 +53,13 @@ TEST(StoreFailures, TrappedOperationsReportEachFailureAndTheOthersThrowIt) {
             {"cSourceItem.blnSelectRecord", M | F | N, [&] { return s.select(id, "2"); }},
             {"cSourceItem.blnUnSelectRecord", M | F | N, [&] { return s.unselect(id); }},
             {"", M | N, [&] { return s.find(id).id == id; }},
-            {"", M | F | N,
-             [&] {
-                 s.remove(id);
-                 return true;
-             }},
+            {"", M | F | N, ran([&] { s.remove(id); })},
             {"", M, [&] { return !s.listCategory(1).empty(); }},
-            {"", M,
-             [&] {
-                 s.removeCategory(1);
-                 return true;
-             }},
-            {"", M,
-             [&] {
-                 s.clearList();
-                 return true;
-             }},
+            {"", M, ran([&] { s.removeCategory(1); })},
+            {"", M, ran([&] { s.clearList(); })},
             {"", M, [&] { return s.total().units() == 0; }},
             {"", M, [&] { return s.readItems({1}, total).count() == 1; }},
-            {"", M | N, [&] {
-                 s.putOnList({id}).wait();
-                 return true;
-             }}};
+            {"", M | N, ran([&] { s.putOnList({id}).wait(); })}};
         for (std::size_t row = 0; row < std::size(operations); ++row) {
             const auto& [operation, kindsMet, run] = operations[row];
             if (!(kindsMet & kind)) continue;
@@ -188,15 +174,8 @@ TEST(DamagedFiles, ZeroFilledRecordsAreUnusedAndHolesAreNotRead) {
 
 TEST(StoreFailures, EveryWriteIsSyncedAndAFailingSyncOrCloseIsReported) {
     TestContext t;
-    static int syncs = 0, failing = 0; // failing: 1 the sync, 2 the close
-    const DurabilityCalls real = durabilityCalls();
-    const auto restore = qScopeGuard([&] { durabilityCalls() = real; });
-    durabilityCalls().sync = [](int fd) {
-        ++syncs;
-        if (failing != 1) return ::fdatasync(fd);
-        errno = EIO;
-        return -1;
-    };
+    static int failing = 0; // 1 the sync, 2 the close
+    ObservedDurability durability;
     durabilityCalls().close = [](int fd) {
         const int closed = ::close(fd);
         if (closed != 0 || failing != 2) return closed;
@@ -209,9 +188,10 @@ TEST(StoreFailures, EveryWriteIsSyncedAndAFailingSyncOrCloseIsReported) {
     milk.categoryId = 1;
     ASSERT_EQ(s.add(milk), 1);
     ASSERT_TRUE(s.select(1, "2") && s.find(1).id == 1 && s.total().units() == 0);
-    EXPECT_EQ(syncs, 2); // the two writes, not the reads
+    EXPECT_EQ(durability.syncs, 2); // the two writes, not the reads
     const QByteArray kept = readFile(t.srcFile());
     for (failing = 1; failing <= 2; ++failing) {
+        durability.syncFails = failing == 1;
         EXPECT_EQ(s.add(milk), 0);
         EXPECT_FALSE(s.edit(1, milk));
         expectFailure([&] { s.remove(2); }, sysError(EIO)); // no trap of its own

@@ -5,19 +5,10 @@
 #include "store/CategoryStore.h"
 #include "store/RecordFile.h"
 
-#include <QScopeGuard>
-#include <unistd.h>
-
 using namespace cw;
 using namespace cw::test;
 
 namespace {
-
-int g_syncs = 0;
-int countingSync(int fd) {
-    ++g_syncs;
-    return ::fdatasync(fd);
-}
 
 Item item(const char* description, qint32 categoryId) {
     Item i;
@@ -73,16 +64,14 @@ TEST(ChangeJournal, EveryStepUndoesAndRedoesToTheBytesWithOneSyncPerFile) {
     ASSERT_FALSE(states[1] == states[0]);
     EXPECT_EQ(states[3].items.size(), 4 * 235);
 
-    const DurabilityCalls real = durabilityCalls();
-    const auto restore = qScopeGuard([&] { durabilityCalls() = real; });
-    durabilityCalls().sync = countingSync;
+    ObservedDurability durability;
     const int filesOfStep[] = {1, 1, 1, 1, 2, 1};
     for (std::size_t k = steps.size(); k-- > 0;) {
         SCOPED_TRACE(steps[k].first.toStdString());
         ASSERT_EQ(t.journal.undoName(), steps[k].first);
-        g_syncs = 0;
+        durability.syncs = 0;
         ASSERT_EQ(t.journal.undo(), ChangeJournal::Outcome::Done);
-        EXPECT_EQ(g_syncs, filesOfStep[k]);
+        EXPECT_EQ(durability.syncs, filesOfStep[k]);
         EXPECT_EQ(filesOf(t), states[k]);
     }
     EXPECT_FALSE(t.journal.canUndo());

@@ -10,16 +10,20 @@
 #include "store/ChangeJournal.h"
 #include "store/ItemStore.h"
 #include "store/ListOrder.h"
+#include "store/RecordFile.h"
 #include "widgets/WaitCursor.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <unistd.h>
 #include <variant>
 
 // Readable test output for byte strings and texts.
@@ -214,5 +218,23 @@ inline void expectOneReport(FakePrompts& prompts, const QString& prefix, const Q
                 b.buttons == MsgButtons::Ok);
     prompts.clear();
 }
+
+// Counts the store's syncs (on any thread), failing them with EIO when asked, while it lives.
+struct ObservedDurability {
+    static inline std::atomic<int> syncs{0};
+    static inline std::atomic<bool> syncFails{false};
+    const DurabilityCalls real = durabilityCalls();
+    ObservedDurability() {
+        syncs = 0;
+        syncFails = false;
+        durabilityCalls().sync = [](int fd) {
+            ++syncs;
+            if (!syncFails) return ::fdatasync(fd);
+            errno = EIO;
+            return -1;
+        };
+    }
+    ~ObservedDurability() { durabilityCalls() = real; }
+};
 
 } // namespace cw::test
