@@ -59,6 +59,8 @@ e2e_begin() {
     wait_for "the window manager" eval '[[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *window\ id* ]]'
     export HOME=$T/home XDG_DATA_HOME=$T/${E2E_DATA_HOME:-data} XDG_CONFIG_HOME=$T/config \
         XDG_RUNTIME_DIR=$T/run
+    # The stories drive the English windows in any language; numbers still follow LC_ALL.
+    export LANGUAGE=en
     DATA=$XDG_DATA_HOME/Cartwise CONF=$XDG_CONFIG_HOME/Cartwise/Cartwise.conf
     TRASH=$XDG_DATA_HOME/Trash
     mkdir -p "$HOME" "$DATA" "$T/out" -m 700 "$XDG_RUNTIME_DIR"

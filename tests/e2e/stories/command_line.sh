@@ -5,7 +5,7 @@
 . "$(dirname "$0")/../lib.sh"
 T=$(mktemp -d)
 trap 'rm -rf "$T"' EXIT
-export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config
+export HOME=$T/home XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config LANGUAGE=en
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 [[ $("$CARTWISE" --help) == *"--version"* ]] || fail "--help"
 [ "$("$CARTWISE" --version)" = "cartwise 6.0.0" ] || fail "--version"

@@ -66,7 +66,7 @@ session() {
     rm -f "$CONF" "$T/out/Cartwise.txt"
 }
 LANG=C.UTF-8 LC_ALL=C.UTF-8 session en
-LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 session de
+LANGUAGE= LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 session de
 for f in ctwcat6.dat ctwsrc6.dat Cartwise.txt Cartwise.conf; do same_bytes "$T/de/$f" "$T/en/$f"; done
 grep -q '^sort=Sorted by Isle$' "$T/de/Cartwise.conf" || fail "the sort order was not kept in English"
 pass "German windows, and the same bytes in every file"
