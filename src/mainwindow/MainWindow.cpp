@@ -308,40 +308,32 @@ void MainWindow::showHistory() {
 }
 
 void MainWindow::undo() {
-    trap(m_ctx, prefix::kUndo, [&] {
-        if (!m_ctx.journal || !m_ctx.journal->canUndo()) return;
+    stepHistory(false);
+}
+void MainWindow::redo() {
+    stepHistory(true);
+}
+
+void MainWindow::stepHistory(bool again) {
+    trap(m_ctx, again ? prefix::kRedo : prefix::kUndo, [&] {
+        ChangeJournal* journal = m_ctx.journal;
+        if (!journal || !(again ? journal->canRedo() : journal->canUndo())) return;
         const Busy busy(m_ctx);
         ChangeJournal::Outcome outcome;
         try {
-            outcome = m_ctx.journal->undo();
+            outcome = again ? journal->redo() : journal->undo();
         } catch (...) {
             skip([&] { showRestoredFiles(); }); // whatever part of it was written
             throw;
         }
         showRestoredFiles();
-        if (outcome == ChangeJournal::Outcome::ChangedElsewhere)
-            MsgBox(m_ctx, tr("This change cannot be undone: the data files were changed outside "
-                             "Cartwise since it was made. The changes that could be undone have "
-                             "been forgotten."));
-    });
-}
-
-void MainWindow::redo() {
-    trap(m_ctx, prefix::kRedo, [&] {
-        if (!m_ctx.journal || !m_ctx.journal->canRedo()) return;
-        const Busy busy(m_ctx);
-        ChangeJournal::Outcome outcome;
-        try {
-            outcome = m_ctx.journal->redo();
-        } catch (...) {
-            skip([&] { showRestoredFiles(); });
-            throw;
-        }
-        showRestoredFiles();
-        if (outcome == ChangeJournal::Outcome::ChangedElsewhere)
-            MsgBox(m_ctx, tr("This change cannot be done again: the data files were changed "
-                             "outside Cartwise since it was undone. The changes that could be "
-                             "undone have been forgotten."));
+        if (outcome != ChangeJournal::Outcome::ChangedElsewhere) return;
+        MsgBox(m_ctx, again ? tr("This change cannot be done again: the data files were changed "
+                                 "outside Cartwise since it was undone. The changes that could "
+                                 "be undone have been forgotten.")
+                            : tr("This change cannot be undone: the data files were changed "
+                                 "outside Cartwise since it was made. The changes that could be "
+                                 "undone have been forgotten."));
     });
 }
 

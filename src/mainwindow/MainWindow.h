@@ -56,6 +56,9 @@ private:
     void showTechnicalSupport();
     void undo();
     void redo();
+    // Undoes the last change, or does the last undone one again; a record that another program
+    // changed since stops it, with a message, and the history is forgotten.
+    void stepHistory(bool again);
     void findItems();
 
     // The Edit menu's entries follow the change history.
