@@ -22,7 +22,6 @@ protected:
     static QStringList found(FindItemDialog* d, int column = 0) {
         return texts(d->findChild<QAbstractItemView*>("foundItems"), column);
     }
-    static QString count(FindItemDialog* d) { return d->findChild<QLabel*>("foundCount")->text(); }
 };
 
 } // namespace
@@ -39,7 +38,7 @@ TEST_F(FindTest, TypingFindsAndEnterPutsTheChosenItemOnTheListAsItemToListDoes) 
     QTest::keyClicks(field, "BUTT");
     EXPECT_EQ(found(find), (QStringList{"Butter", "Buttermilk Biscuits"}));
     EXPECT_EQ(found(find, 2), (QStringList{"Dairy", "Bakery"}));
-    EXPECT_EQ(count(find), "2 items found.");
+    EXPECT_EQ(find->findChild<QLabel*>("foundCount")->text(), "2 items found.");
     QTest::keyClicks(field, " bis");
     EXPECT_EQ(found(find), QStringList{"Buttermilk Biscuits"});
 
@@ -70,10 +69,8 @@ TEST_F(FindTest, CtrlEnterShowsTheItemInTheMainWindowAndEscapeCloses) {
     QTest::keyClicks(dialog->field(), "eggs");
     QTest::keyClick(dialog->field(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_FALSE(dialog->isVisible());
-    auto* categories = find<QAbstractItemView>("lstCat");
-    auto* items = find<QAbstractItemView>("lstAvailable");
-    EXPECT_EQ(categories->currentIndex().data().toString(), "Dairy");
-    EXPECT_EQ(items->currentIndex().data().toString(), "Eggs");
+    EXPECT_EQ(find<QAbstractItemView>("lstCat")->currentIndex().data().toString(), "Dairy");
+    EXPECT_EQ(find<QAbstractItemView>("lstAvailable")->currentIndex().data().toString(), "Eggs");
     EXPECT_EQ(texts("lstAvailable"), (QStringList{"Butter", "Eggs", "Milk"}));
 
     dialog = open(); // as it was left, the text ready to be typed over

@@ -10,14 +10,7 @@
 using namespace cw;
 using namespace cw::test;
 
-namespace {
-
-struct Files {
-    QByteArray categories, items;
-    bool operator==(const Files& o) const { return categories == o.categories && items == o.items; }
-};
-
-} // namespace
+using Files = std::pair<QByteArray, QByteArray>; // the categories and the items
 
 class HistoryTest : public MainWindowTest {
 protected:
