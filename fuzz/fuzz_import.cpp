@@ -1,6 +1,7 @@
 // The version-5 import from old files as damaged as the input makes them. Nothing may crash;
 // after it the new files hold whole records only, or the current ones stay as they were.
 #include "FuzzInput.h"
+#include "FuzzTarget.h"
 #include "commands/ImportCommand.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 // The number rules on any text: no crash and no undefined behaviour, and the formats keep
 // their promises: a text that reads as a number comes out of either format as a number
 // again, with the same whole part when whole; any other text comes out as it went in.
+#include "FuzzTarget.h"
 #include "core/Failure.h"
 #include "core/Numbers.h"
 
