@@ -231,8 +231,7 @@ double leadingNumber(const char* bytes, int size) {
         if (c == '.' && !point) {
             point = true;
         } else if (c >= '0' && c <= '9') {
-            mantissa = mantissa * 10 + (c - '0');
-            ++digits;
+            if (++digits <= 15) mantissa = mantissa * 10 + (c - '0'); // more go the general way
             decimals += point;
         } else {
             break;
