@@ -21,7 +21,7 @@ QStringList translationFolders() {
 
 } // namespace
 
-Translations::Translations(QCoreApplication& app) : m_app(app) {
+Translations::Translations(QCoreApplication& /*app*/) {
     const QLocale locale;
     for (const QString& folder : translationFolders()) {
         if (m_own.load(locale, QStringLiteral("cartwise"), QStringLiteral("_"), folder)) {

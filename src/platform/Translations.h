@@ -12,6 +12,7 @@ namespace cw {
 
 class Translations {
 public:
+    // Installed into the application, which must exist first and outlive this object.
     explicit Translations(QCoreApplication& app);
     ~Translations();
     Translations(const Translations&) = delete;
@@ -21,7 +22,6 @@ public:
     QString folder() const { return m_folder; }
 
 private:
-    QCoreApplication& m_app;
     QTranslator m_own;
     QTranslator m_qt;
     QString m_folder;
