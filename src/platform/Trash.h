@@ -1,5 +1,5 @@
 #pragma once
-// The desktop trash of the freedesktop.org Trash specification, so that data files a command
+// The desktop trash that freedesktop.org file managers share, so that data files a command
 // replaces or deletes can be restored from any file manager. A file goes to the trash of its
 // own filesystem: the home trash ($XDG_DATA_HOME/Trash) when it lies on the home trash's
 // filesystem, else the trash at the top of its mount ($topdir/.Trash/$uid, or
