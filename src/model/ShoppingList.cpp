@@ -21,37 +21,34 @@ Money orOverflow(const std::optional<Money>& amount) {
     return *amount;
 }
 
+// A sort order's name: stored in the settings as it stands, shown translated.
+const char* sortName(SortOrder order) {
+    switch (order) {
+    case SortOrder::ByItem:
+        return QT_TRANSLATE_NOOP("cw::ShoppingList", "Sorted by Item");
+    case SortOrder::ByAisle:
+        return QT_TRANSLATE_NOOP("cw::ShoppingList", "Sorted by Isle");
+    case SortOrder::ByCategory:
+        return QT_TRANSLATE_NOOP("cw::ShoppingList", "Sorted by Category");
+    case SortOrder::None:
+        break;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ShoppingList::ShoppingList(Context& ctx, QObject* parent)
     : QObject(parent), m_ctx(ctx), m_model(this) {}
 
 QString ShoppingList::captionOf(SortOrder order) {
-    switch (order) {
-    case SortOrder::ByItem:
-        return QStringLiteral("Sorted by Item");
-    case SortOrder::ByAisle:
-        return QStringLiteral("Sorted by Isle");
-    case SortOrder::ByCategory:
-        return QStringLiteral("Sorted by Category");
-    case SortOrder::None:
-        break;
-    }
-    return QString();
+    const char* name = sortName(order);
+    return name ? QString::fromLatin1(name) : QString();
 }
 
 QString ShoppingList::labelOf(SortOrder order) {
-    switch (order) {
-    case SortOrder::ByItem:
-        return tr("Sorted by Item");
-    case SortOrder::ByAisle:
-        return tr("Sorted by Isle");
-    case SortOrder::ByCategory:
-        return tr("Sorted by Category");
-    case SortOrder::None:
-        break;
-    }
-    return QString();
+    const char* name = sortName(order);
+    return name ? tr(name) : QString();
 }
 
 QString ShoppingList::sortLabel() const {
