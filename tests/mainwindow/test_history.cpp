@@ -10,11 +10,9 @@
 using namespace cw;
 using namespace cw::test;
 
-using Files = std::pair<QByteArray, QByteArray>; // the categories and the items
-
 class HistoryTest : public MainWindowTest {
 protected:
-    Files files() { return {readFile(t.catFile()), readFile(t.srcFile())}; }
+    Files files() const { return filesOf(t); }
     QString entry(const char* name) { return find<QAction>(name)->text(); }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(w.get(), key, modifiers);

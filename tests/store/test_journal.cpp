@@ -19,15 +19,6 @@ Item item(const char* description, qint32 categoryId) {
     return i;
 }
 
-struct Files {
-    QByteArray categories, items;
-    bool operator==(const Files& o) const { return categories == o.categories && items == o.items; }
-};
-
-Files filesOf(const TestContext& t) {
-    return {readFile(t.catFile()), readFile(t.srcFile())};
-}
-
 } // namespace
 
 TEST(ChangeJournal, EveryStepUndoesAndRedoesToTheBytesWithOneSyncPerFile) {
@@ -62,7 +53,7 @@ TEST(ChangeJournal, EveryStepUndoesAndRedoesToTheBytesWithOneSyncPerFile) {
         states.push_back(filesOf(t));
     }
     ASSERT_FALSE(states[1] == states[0]);
-    EXPECT_EQ(states[3].items.size(), 4 * 235);
+    EXPECT_EQ(states[3].second.size(), 4 * 235);
 
     ObservedDurability durability;
     const int filesOfStep[] = {1, 1, 1, 1, 2, 1};

@@ -154,6 +154,11 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
+// Both record files' bytes: the categories and the items.
+using Files = std::pair<QByteArray, QByteArray>;
+inline Files filesOf(const TestContext& t) {
+    return {readFile(t.catFile()), readFile(t.srcFile())};
+}
 // The bytes of a text field: the text padded with spaces to the width.
 inline QByteArray padded(const QByteArray& text, int width) {
     return text.left(width).leftJustified(width, ' ');
