@@ -10,7 +10,6 @@
 #include "store/RecordFile.h"
 
 #include <QCoreApplication>
-#include <QRandomGenerator>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -151,8 +150,7 @@ void exportList(Context& ctx, const ShoppingListModel& list) {
             // The new export is written whole beside the old one and only then takes its
             // place, so a failure part way (a full disk) leaves the earlier export as it was
             // and never a shorter list that reads as a complete one.
-            written = directory + QStringLiteral("/.Cartwise.txt.") +
-                      QString::number(QRandomGenerator::global()->generate64(), 36);
+            written = temporaryNameBeside(path);
             file.emplace(written, kExportRecordLength, nullptr, RecordFile::Access::New);
             // The headings first, then a record for each row.
             QByteArray records;

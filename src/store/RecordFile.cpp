@@ -457,11 +457,14 @@ void syncDirectory(const QString& dir) {
     if (result != 0 && error != EINVAL) fail(error); // a folder that cannot be synced is no failure
 }
 
-void writeFileDurably(const QString& path, const QByteArray& bytes, Replace replace) {
+QString temporaryNameBeside(const QString& path) {
     const QFileInfo info(path);
-    const QString folder = info.absolutePath();
-    const QString written = folder + QStringLiteral("/.") + info.fileName() + u'.' +
-                            QString::number(QRandomGenerator::global()->generate64(), 36);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
+           QString::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+void writeFileDurably(const QString& path, const QByteArray& bytes, Replace replace) {
+    const QString written = temporaryNameBeside(path);
     std::optional<RecordFile> file;
     try {
         file.emplace(written, 1, nullptr, RecordFile::Access::New);
@@ -473,7 +476,7 @@ void writeFileDurably(const QString& path, const QByteArray& bytes, Replace repl
         ::unlink(written.toLocal8Bit().constData());
         throw;
     }
-    syncDirectory(folder);
+    syncDirectory(QFileInfo(path).absolutePath());
 }
 
 bool fileExists(const QString& path) {

@@ -140,6 +140,8 @@ enum class Replace { Existing, Never };
 void renameFile(const QString& from, const QString& to, Replace replace = Replace::Existing);
 // Makes the folder's entries, renames included, durable. Throws Failure.
 void syncDirectory(const QString& dir);
+// A hidden name beside `path` for a file written whole before it is renamed into its place.
+QString temporaryNameBeside(const QString& path);
 // Writes a whole file: beside it under a hidden name first, made durable, then renamed into
 // its place, so a failure part way (a full disk) leaves what was there. Throws Failure.
 void writeFileDurably(const QString& path, const QByteArray& bytes, Replace replace);
